@@ -1,0 +1,4 @@
+# Our own code builds warning-free with both compilers.
+function(skelbor_warnings target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
+endfunction()
