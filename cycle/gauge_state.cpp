@@ -1,0 +1,3 @@
+#include "cycle/gauge_state.h"
+
+GaugeState gaugeState;
