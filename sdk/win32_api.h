@@ -14,6 +14,9 @@ using LPSTR = char*;
 using HMODULE = void*;
 using HINSTANCE = void*;
 
+constexpr BOOL FALSE = 0;
+constexpr BOOL TRUE = 1;
+
 constexpr DWORD DLL_PROCESS_DETACH = 0;
 constexpr DWORD DLL_PROCESS_ATTACH = 1;
 
