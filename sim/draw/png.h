@@ -1,0 +1,15 @@
+// PNG output of a picture.
+#pragma once
+
+#include <filesystem>
+
+#include "sim/draw/image.h"
+
+namespace draw {
+
+// Writes an 8-bit RGB PNG. The file appears complete or not at all: the data
+// go to a temporary beside it that replaces it at the end. Throws
+// std::runtime_error naming the file when it cannot be written.
+void WritePng(const Image& image, const std::filesystem::path& path);
+
+}  // namespace draw
