@@ -30,7 +30,7 @@ struct Glyph {
 // The size of the gauge's text. The 17-pixel string elements are laid out for
 // 12 pixels per em: at that size the tightest labels just fill their boxes
 // ("Airport:" takes 44 of its 45 pixels, "RelBrg:" ends where the value beside
-// it begins, "123.4\xB0" takes 36 of 38). A 17-pixel em (Windows' meaning of a
+// it begins, "123.4°" takes 36 of 38). A 17-pixel em (Windows' meaning of a
 // height of -17) or a 17-pixel cell (+17, 15 pixels per em) would cut those
 // labels and run them into their neighbours. The line's cell, 11 pixels of
 // ascent and 3 of descent, sits at the top of the box as DrawText puts it.
