@@ -33,7 +33,9 @@ TEST_P(MouseTableTest, RowAcceptsItsEventsWithItsCursorAndTooltip) {
   }
   const Point point = Centre(row.button);
   EXPECT_EQ(gauge->CursorAt(point.x, point.y), row.cursor);
-  if (row.tooltip != nullptr) EXPECT_EQ(TooltipOf(row.button), row.tooltip);
+  if (row.tooltip != nullptr) {
+    EXPECT_EQ(TooltipOf(row.button), row.tooltip);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(

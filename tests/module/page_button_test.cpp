@@ -1,5 +1,6 @@
 // PAGE through the host: the pages it lands on, its GPS writes in order and
 // the tooltips a hover shows afterwards.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "module_fixture.h"
