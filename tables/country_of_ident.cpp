@@ -445,8 +445,8 @@ bool IsCapital(unsigned char c) { return c >= 'A' && c <= 'Z'; }
 const char* CountryOfIdent(const char* ident) {
   if (ident == nullptr) return kNone;
 
-  // Characters at or past the end count as code 0; no rule looks past the
-  // fourth character, nor needs to tell lengths above five apart.
+  // Characters at or past the end count as code 0. No rule looks past the
+  // fourth character or tells five characters from more.
   unsigned char c[5] = {};
   std::size_t length = 0;
   while (length < std::size(c) && ident[length] != '\0') {
@@ -454,8 +454,8 @@ const char* CountryOfIdent(const char* ident) {
     ++length;
   }
 
-  if (!IsDigit(c[0]) && !IsCapital(c[0])) return kNone;
   if (IsDigit(c[0])) return length == 3 || length == 4 ? kUsa : kNone;
+  if (!IsCapital(c[0])) return kNone;
   if (c[0] == 'A' && length < 4) return kUsa;
   if (length == 3) {
     const char* country = FindWholeIdent(kThreeCharacterIdents, ident);
