@@ -80,7 +80,9 @@ TEST(PosixProfile, OverLargeFileIsReadUpToTheLimitAndNeverRewritten) {
   constexpr std::size_t kLimit = 64 * 1024;
   std::string bytes = "[A]\r\nfirst=1\r\n";
   while (bytes.size() < kLimit - 100) bytes += "filler=0123456789\r\n";
-  bytes += ";" + std::string(kLimit - 8 - bytes.size() - 3, '-') + "\r\n";
+  const std::size_t padding =
+      kLimit - 8 - bytes.size() - 3;  // "cut" starts 8 bytes before the limit
+  bytes.append(";").append(padding, '-').append("\r\n");
   bytes += "cut=0123456789\r\nbeyond=1\r\n";  // the limit falls inside "cut"
   const std::string path = FreshPath("OverLarge");
   WriteBytes(path, bytes);
