@@ -180,8 +180,8 @@ TEST_F(AirportPageTest, LongCityAndNameAreCutToTheirElements) {
   gps.SetStoredText("WaypointAirportName", long_text);
   Load();
   HoldFrames(1);
-  EXPECT_EQ(Line("airportCity"), "  City: " + long_text.substr(0, 24));
-  EXPECT_EQ(Line("airportName"), " " + long_text.substr(0, 31));
+  EXPECT_EQ(Line("airportCity"), std::string("  City: ").append(long_text, 0, 24));
+  EXPECT_EQ(Line("airportName"), std::string(" ").append(long_text, 0, 31));
 }
 
 }  // namespace

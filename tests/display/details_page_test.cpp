@@ -75,7 +75,7 @@ TEST_F(DetailsPageTest, CityTakesAsMuchOfTheCountryAsFits) {
   for (const Case& c :
        {Case{"UMMS", "", " , Belarus and Kaliningrad, Russ"},
         Case{"EGLL", "London", " London, United Kingdom"}, Case{"EGLL", c27, " " + c27 + ", Un"},
-        Case{"EGLL", c28, " " + c28}, Case{"EGLL", c40, " " + c40.substr(0, 31)}}) {
+        Case{"EGLL", c28, " " + c28}, Case{"EGLL", c40, std::string(" ").append(c40, 0, 31)}}) {
     LoadAirport(c.ident, c.city);
     EXPECT_EQ(Line("detailsCityLabel"), "City:");
     EXPECT_EQ(Line("detailsCity"), c.shown) << c.city.size();
@@ -90,7 +90,7 @@ TEST_F(DetailsPageTest, AirportHeaderShowsIdentAndNameCutToTheElement) {
   const std::string long_name(40, 'n');
   gps.SetStoredText("WaypointAirportName", long_name);
   HoldFrames(1);
-  EXPECT_EQ(Line("detailsName"), " " + long_name.substr(0, 31));
+  EXPECT_EQ(Line("detailsName"), std::string(" ").append(long_name, 0, 31));
 }
 
 TEST_F(DetailsPageTest, UserWaypointShowsItsStoredValues) {

@@ -171,13 +171,6 @@ TEST_F(NavaidPageTest, MetricRangesInKilometres) {
   EXPECT_EQ(Line("navaidAircraftRange"), "111.2 km");
 }
 
-TEST_F(NavaidPageTest, NamesAreCutToTheElement) {
-  LoadAirportWithVors(1);
-  gps.OnReadText("WaypointVorName", [] { return std::string("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123"); });
-  HoldFrames(1);
-  EXPECT_EQ(Line("navaidName"), "ABCDEFGHIJKLMNOPQRSTUVWXY");
-}
-
 TEST_F(NavaidPageTest, FrequencyListShowsValueAndFuel) {
   FrequencyList list{{1, 1}};
   list.Attach(gps);
