@@ -40,6 +40,7 @@ TEST_F(RunwayPageTest, HeaderNumbersSeveralRunwaysAndAppliesTheVariation) {
                         Case{1, 355.0, 10.0, "Runway: 16L-34R  Dir: 5.0\xB0"},
                         Case{1, 3.0, 350.0, "Runway: 16L-34R  Dir: 353.0\xB0"},
                         Case{1, 350.0, 10.0, "Runway: 16L-34R  Dir: 360.0\xB0"},
+                        // Far outside any circle: folded at once, not by steps.
                         Case{1, 1e300, 0.0, "Runway: 16L-34R  Dir: "}}) {
     LoadRunways(c.count, c.direction, c.variation);
     EXPECT_EQ(Line("runwayHeader").substr(0, std::string(c.header).size()), c.header)
