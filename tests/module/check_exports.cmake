@@ -1,11 +1,10 @@
 # Lists the module file's exported names and compares them with the four.
 if(WIN32_BUILD)
   execute_process(COMMAND i686-w64-mingw32-objdump -p ${MODULE} OUTPUT_VARIABLE dump RESULT_VARIABLE rc)
-  string(REGEX MATCH "\\[Ordinal/Name Pointer\\] Table[^\n]*\n(.*)" table "${dump}")
-  string(REGEX MATCHALL "\\[ *[0-9]+\\] [A-Za-z_@0-9]+" rows "${CMAKE_MATCH_1}")
+  string(REGEX MATCHALL "\t\\[ *[0-9]+\\] [A-Za-z_@0-9]+" rows "${dump}")
   set(names "")
   foreach(row ${rows})
-    string(REGEX REPLACE "\\[ *[0-9]+\\] " "" name "${row}")
+    string(REGEX REPLACE "\t\\[ *[0-9]+\\] " "" name "${row}")
     list(APPEND names ${name})
   endforeach()
 else()
