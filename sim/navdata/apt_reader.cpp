@@ -200,7 +200,9 @@ class AptParser {
     Fields fields(line);
     fields.Next();
     long value = 0;
-    if (!ParseNumber(fields.Next(), value) || value <= 0 || value > 100000000) {
+    // Up to 1 GHz, in the row's unit.
+    const long maximum = code >= 1000 ? 1000000 : 100000;
+    if (!ParseNumber(fields.Next(), value) || value <= 0 || value > maximum) {
       return "frequency row: bad frequency";
     }
     current_.frequencies.push_back(

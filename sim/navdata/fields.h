@@ -1,9 +1,10 @@
 #pragma once
 
 // Splitting a data row into fields separated by runs of blanks, and reading
-// numbers from them without locale or allocation.
+// numbers from them without locale or allocation; "nan" and "inf" are not numbers here.
 
 #include <charconv>
+#include <cmath>
 #include <string_view>
 #include <system_error>
 
@@ -42,7 +43,7 @@ inline bool ParseNumber(std::string_view field, double& value) {
   if (field.empty()) return false;
   if (field.front() == '+') field.remove_prefix(1);
   const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value);
-  return error == std::errc() && end == field.data() + field.size();
+  return error == std::errc() && end == field.data() + field.size() && std::isfinite(value);
 }
 
 inline bool ParseNumber(std::string_view field, long& value) {

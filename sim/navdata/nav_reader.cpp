@@ -57,7 +57,9 @@ std::string ParseNavRow(std::string_view line, int version, NavRow& row) {
   }
   double range = 0.0;
   if (!ParseNumber(fields.Next(), row.elevationFeet)) return "navaid row: bad elevation";
-  if (!ParseNumber(fields.Next(), row.frequency) || row.frequency < 0) {
+  // Up to 1 GHz: kHz for NDBs, 10 kHz units otherwise.
+  const long maximum = row.type == kNdb ? 1000000 : 100000;
+  if (!ParseNumber(fields.Next(), row.frequency) || row.frequency < 0 || row.frequency > maximum) {
     return "navaid row: bad frequency";
   }
   if (!ParseNumber(fields.Next(), range)) return "navaid row: bad range";

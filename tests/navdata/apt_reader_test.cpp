@@ -197,6 +197,30 @@ TEST(AptReader, BadLinesAreSkippedCountedAndLocated) {
   EXPECT_NE(summary.find("... and 1 more problems"), std::string::npos) << summary;
 }
 
+TEST(AptReader, ValuesOutOfRangeAreBadLines) {
+  const char* rows[] = {
+      "100 inf 2 1 0 1 3 0 16L 47.4 -122.3 0 0 3 2 1 1 34R 47.3 -122.3 0 0 3 8 1 0",
+      "100 -5 2 1 0 1 3 0 16L 47.4 -122.3 0 0 3 2 1 1 34R 47.3 -122.3 0 0 3 8 1 0",
+      "100 46 2 1 0 1 3 0 16L 47.4 -180.5 0 0 3 2 1 1 34R 47.3 -122.3 0 0 3 8 1 0",
+      "100 46 2 1 0 1 3 0 16L nan -122.3 0 0 3 2 1 1 34R 47.3 -122.3 0 0 3 8 1 0",
+      "101 50 0 09 47.0 -122.0 27 -91.0 -122.0",
+      "54 500000 TWR",  // 5 GHz in 10 kHz units
+      "1054 0 TWR",
+      "1054 5000000 TWR",  // 5 GHz in kHz
+      "1302 datum_lon 200.0",
+  };
+  std::string text = "1 0 0 0 XRNG Ranges\n102 H1 1.0 2.0 0 10 10 1 0 0 0 0\n";
+  for (const char* row : rows) text += std::string(row) + "\n";
+  LoadReport report;
+  const std::vector<Airport> airports =
+      ReadText("ranges.dat", navdata_test::AptText(text, 1100), report);
+  ASSERT_EQ(airports.size(), 1u);
+  EXPECT_TRUE(airports[0].runways.empty());
+  EXPECT_TRUE(airports[0].frequencies.empty());
+  EXPECT_DOUBLE_EQ(airports[0].position.longitude, 2.0);
+  EXPECT_EQ(report.SkippedLines(), std::size(rows)) << report.Summary();
+}
+
 TEST(AptReader, MissingEndRowIsNotedButTheDataKept) {
   LoadReport report;
   const std::vector<Airport> airports = ReadText(
