@@ -15,6 +15,13 @@ namespace {
 
 enum class Arrow { kPrevious, kNext, kDown, kUp };
 
+// A count the GPS module reports, truncated; one outside the integers (or not
+// a number) counts as an empty list rather than overflowing the conversion.
+std::int32_t CountOf(double reported) {
+  if (!(reported > -2147483648.0 && reported < 2147483648.0)) return 0;
+  return static_cast<std::int32_t>(reported);
+}
+
 int StepNext(int i, int n) { return i + 1 >= n ? 0 : i + 1; }
 
 int StepPrevious(int i, int n) {
@@ -32,7 +39,7 @@ void StepNavaidList(bool next) {
       SetGpsNumber("NearestVorCurrentLine", gaugeState.vorIndex);
       break;
     case 1:
-      gaugeState.ndbCount = static_cast<std::int32_t>(GetGpsNumber("NearestNdbItemsNumber"));
+      gaugeState.ndbCount = CountOf(GetGpsNumber("NearestNdbItemsNumber"));
       gaugeState.ndbIndex = next ? StepNext(gaugeState.ndbIndex, gaugeState.ndbCount)
                                  : StepPrevious(gaugeState.ndbIndex, gaugeState.ndbCount);
       SetGpsNumber("NearestNdbCurrentLine", gaugeState.ndbIndex);
@@ -171,7 +178,9 @@ BOOL ArrowClicked(Arrow arrow, FLAGS32 flags) {
 
 }  // namespace
 
-BOOL FSAPI PreviousClicked(PIXPOINT*, FLAGS32 flags) { return ArrowClicked(Arrow::kPrevious, flags); }
+BOOL FSAPI PreviousClicked(PIXPOINT*, FLAGS32 flags) {
+  return ArrowClicked(Arrow::kPrevious, flags);
+}
 BOOL FSAPI NextClicked(PIXPOINT*, FLAGS32 flags) { return ArrowClicked(Arrow::kNext, flags); }
 BOOL FSAPI DownClicked(PIXPOINT*, FLAGS32 flags) { return ArrowClicked(Arrow::kDown, flags); }
 BOOL FSAPI UpClicked(PIXPOINT*, FLAGS32 flags) { return ArrowClicked(Arrow::kUp, flags); }
@@ -180,7 +189,7 @@ BOOL FSAPI UpClicked(PIXPOINT*, FLAGS32 flags) { return ArrowClicked(Arrow::kUp,
 BOOL FSAPI LastClicked(PIXPOINT* /*point*/, FLAGS32 /*flags*/) {
   ReadSetting("Default", "LastICAO", gaugeState.lastIcaoBuf, sizeof gaugeState.lastIcaoBuf);
   if (gaugeState.lastIcaoBuf[0] != '\0') {
-    std::memcpy(gaugeState.facilityIcao + 7, gaugeState.lastIcaoBuf, kIdentCapacity);
+    CopyText(gaugeState.facilityIcao + 7, kIdentCapacity, gaugeState.lastIcaoBuf);
     char* const cells[4] = {gaugeState.icaoChar0, gaugeState.icaoChar1, gaugeState.icaoChar2,
                             gaugeState.icaoChar3};
     const std::size_t length = std::strlen(gaugeState.lastIcaoBuf);

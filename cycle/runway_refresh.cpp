@@ -43,7 +43,8 @@ void ExamineVor() {
   MatchRunwayEnd(gaugeState.runwayEnd1, gaugeState.runwayEnd1IlsName, gaugeState.runwayEnd1IlsFreq);
   MatchRunwayEnd(gaugeState.runwayEnd2, gaugeState.runwayEnd2IlsName, gaugeState.runwayEnd2IlsFreq);
   gaugeState.ilsScanLine -= 1.0;
-  if (gaugeState.ilsScanLine < 0) gaugeState.ilsScanLine = GetGpsNumber("NearestVorItemsNumber") - 1.0;
+  if (gaugeState.ilsScanLine < 0)
+    gaugeState.ilsScanLine = GetGpsNumber("NearestVorItemsNumber") - 1.0;
   SetGpsNumber("NearestVorCurrentLine", gaugeState.ilsScanLine);
 }
 
@@ -78,11 +79,14 @@ void RefreshRunway() {
 
   const double lighting = GetGpsNumber("WaypointAirportRunwayLighting");
   if (lighting > 0) {
-    char(&target)[50] = std::strlen(gaugeState.runwayLine2Text) >= std::strlen(gaugeState.runwayLine1Text)
-                            ? gaugeState.runwayLine1Text
-                            : gaugeState.runwayLine2Text;
+    char(&target)[50] =
+        std::strlen(gaugeState.runwayLine2Text) >= std::strlen(gaugeState.runwayLine1Text)
+            ? gaugeState.runwayLine1Text
+            : gaugeState.runwayLine2Text;
     if (target[0] != '\0') AppendText(target, "   ");
     AppendText(target, std::strlen(target) > 25 ? "Lts: " : "Lights: ");
-    AppendText(target, RunwayLightingName(static_cast<std::int32_t>(lighting)));
+    // A code beyond the integers names no lighting, like any unlisted one.
+    const std::int32_t code = lighting < 2147483648.0 ? static_cast<std::int32_t>(lighting) : -1;
+    AppendText(target, RunwayLightingName(code));
   }
 }
