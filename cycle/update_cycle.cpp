@@ -11,6 +11,7 @@
 #include "module/gps_properties.h"
 #include "module/panel_services.h"
 #include "module/settings_file.h"
+#include "module/user_waypoint_line.h"
 
 namespace {
 

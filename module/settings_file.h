@@ -13,16 +13,3 @@ void WriteSetting(const char* section, const char* key, const char* value);
 
 // A "VORSearch" or "NDBSearch" distance outside 1 to 1000000 becomes 20000.
 std::int32_t CorrectSearchRadius(int value);
-
-// A user-waypoint line: "name,lat,lon[,elevation[,magvar]]".
-struct UserWaypoint {
-  char name[30];
-  double lat;
-  double lon;
-  double elevation;
-  double magVar;
-};
-
-// 1 when the line names a position; fields already parsed stay stored when a
-// later one is missing.
-int ParseUserWaypointLine(const char* line, UserWaypoint& waypoint);
