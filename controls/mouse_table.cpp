@@ -12,13 +12,18 @@ constexpr FLAGS32 kClickRepeat = MOUSE_LEFTSINGLE | MOUSE_DOWN_REPEAT;
 constexpr FLAGS32 kLeftOrRight = MOUSE_LEFTSINGLE | MOUSE_RIGHTSINGLE;
 
 constexpr PIXBOX kCloseBox = {235, 0, 15, 15};
-constexpr PIXBOX kUpperRow[] = {{0, 80, 50, 25},   {50, 80, 50, 25},  {100, 80, 50, 25},
-                                {150, 80, 50, 25}, {200, 80, 50, 25}};
-constexpr PIXBOX kLowerRow[] = {{0, 105, 50, 25},   {50, 105, 50, 25},  {100, 105, 50, 25},
-                                {150, 105, 50, 25}, {200, 105, 50, 25}};
+constexpr PIXBOX kUpperRow[] = {
+    {0, 80, 50, 25}, {50, 80, 50, 25}, {100, 80, 50, 25}, {150, 80, 50, 25}, {200, 80, 50, 25}};
+constexpr PIXBOX kLowerRow[] = {{0, 105, 50, 25},
+                                {50, 105, 50, 25},
+                                {100, 105, 50, 25},
+                                {150, 105, 50, 25},
+                                {200, 105, 50, 25}};
 
 constexpr MOUSERECT Parent(PIXBOX box, SINT32 help_id = 0) {
-  return {.rect_type = MOUSE_RECT_PARENT, .relative_box = box, .cursor = CURSOR_NONE,
+  return {.rect_type = MOUSE_RECT_PARENT,
+          .relative_box = box,
+          .cursor = CURSOR_NONE,
           .help_id = help_id};
 }
 constexpr MOUSERECT EndParent() {
@@ -28,8 +33,11 @@ constexpr MOUSERECT Tooltip(const char* text) {
   return {.rect_type = MOUSE_RECT_USER, .cursor = CURSOR_NONE, .tooltip_text = text};
 }
 constexpr MOUSERECT Child(PIXBOX box, SINT32 cursor, FLAGS32 flags, PMOUSE_FUNCTION handler) {
-  return {.rect_type = MOUSE_RECT_CHILD, .relative_box = box, .cursor = cursor,
-          .mouse_flags = flags, .mouse_function = handler};
+  return {.rect_type = MOUSE_RECT_CHILD,
+          .relative_box = box,
+          .cursor = cursor,
+          .mouse_flags = flags,
+          .mouse_function = handler};
 }
 
 }  // namespace
@@ -39,11 +47,21 @@ const MOUSERECT gpsMouseTable[] = {
     Parent(kCloseBox, 0xAB87),
     EndParent(),
 
-    Parent(kUpperRow[0]), Tooltip(gaugeState.tooltipText[0]), EndParent(),
-    Parent(kUpperRow[1]), Tooltip(gaugeState.tooltipText[1]), EndParent(),
-    Parent(kUpperRow[2]), Tooltip(gaugeState.tooltipText[2]), EndParent(),
-    Parent(kUpperRow[3]), Tooltip(gaugeState.tooltipText[3]), EndParent(),
-    Parent(kUpperRow[4]), Tooltip(gaugeState.tooltipText[4]), EndParent(),
+    Parent(kUpperRow[0]),
+    Tooltip(gaugeState.tooltipText[0]),
+    EndParent(),
+    Parent(kUpperRow[1]),
+    Tooltip(gaugeState.tooltipText[1]),
+    EndParent(),
+    Parent(kUpperRow[2]),
+    Tooltip(gaugeState.tooltipText[2]),
+    EndParent(),
+    Parent(kUpperRow[3]),
+    Tooltip(gaugeState.tooltipText[3]),
+    EndParent(),
+    Parent(kUpperRow[4]),
+    Tooltip(gaugeState.tooltipText[4]),
+    EndParent(),
 
     Child(kCloseBox, CURSOR_HAND, kClick, CloseBoxClicked),
     Child(kUpperRow[0], CURSOR_HAND, kClickRepeat, LastClicked),
@@ -52,11 +70,21 @@ const MOUSERECT gpsMouseTable[] = {
     Child(kUpperRow[3], CURSOR_DOWNARROW, kLeftOrRight, DownClicked),
     Child(kUpperRow[4], CURSOR_UPARROW, kLeftOrRight, UpClicked),
 
-    Parent(kLowerRow[0]), Tooltip("Next Page"), EndParent(),
-    Parent(kLowerRow[1]), Tooltip("Activate"), EndParent(),
-    Parent(kLowerRow[2]), Tooltip(gaugeState.blankTooltip), EndParent(),
-    Parent(kLowerRow[3]), Tooltip("Save Current Airport"), EndParent(),
-    Parent(kLowerRow[4]), Tooltip("Load Saved Airport"), EndParent(),
+    Parent(kLowerRow[0]),
+    Tooltip("Next Page"),
+    EndParent(),
+    Parent(kLowerRow[1]),
+    Tooltip("Activate"),
+    EndParent(),
+    Parent(kLowerRow[2]),
+    Tooltip(gaugeState.blankTooltip),
+    EndParent(),
+    Parent(kLowerRow[3]),
+    Tooltip("Save Current Airport"),
+    EndParent(),
+    Parent(kLowerRow[4]),
+    Tooltip("Load Saved Airport"),
+    EndParent(),
 
     Child(kLowerRow[0], CURSOR_HAND, kClickRepeat, PageClicked),
     Child(kLowerRow[1], CURSOR_HAND, kLeftOrRight, ActClicked),

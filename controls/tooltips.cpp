@@ -15,10 +15,10 @@ void FillSet(TooltipSet& set, const char* const (&texts)[kTooltipCount]) {
 void FillTooltipSets() {
   FillSet(gaugeState.entryTooltips, {"Load Last Active Airport", "Previous Char Position",
                                      "Next Char Position", "Char Down", "Char Up"});
-  FillSet(gaugeState.navaidTooltips, {"Load Last Active Airport", "Previous Navaid",
-                                      "Next Navaid", "Previous Type", "Next Type"});
-  FillSet(gaugeState.runwayTooltips, {"Load Last Active Airport", "Previous Runway",
-                                      "Next Runway", "Previous Runway", "Next Runway"});
+  FillSet(gaugeState.navaidTooltips, {"Load Last Active Airport", "Previous Navaid", "Next Navaid",
+                                      "Previous Type", "Next Type"});
+  FillSet(gaugeState.runwayTooltips, {"Load Last Active Airport", "Previous Runway", "Next Runway",
+                                      "Previous Runway", "Next Runway"});
 }
 
 void ActivateTooltipSet(const TooltipSet& set) {

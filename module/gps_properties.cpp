@@ -21,10 +21,10 @@ bool ConvertName(const char* name) {
 }  // namespace
 
 void BindGpsModule() {
-  gaugeState.panelCallback = static_cast<IPanelCCallback*>(
-      Panels()->panel_get_registered_c_callback(kGpsModuleName));
-  gaugeState.aircraftCallback = static_cast<IAircraftCCallback*>(
-      Panels()->panel_get_aircraft_c_callback(kGpsModuleName));
+  gaugeState.panelCallback =
+      static_cast<IPanelCCallback*>(Panels()->panel_get_registered_c_callback(kGpsModuleName));
+  gaugeState.aircraftCallback =
+      static_cast<IAircraftCCallback*>(Panels()->panel_get_aircraft_c_callback(kGpsModuleName));
   gaugeState.gaugeCallback = nullptr;
   if (gaugeState.panelCallback != nullptr && gaugeState.aircraftCallback != nullptr) {
     gaugeState.gaugeCallback = gaugeState.aircraftCallback->CreateGaugeCCallback();
@@ -49,7 +49,8 @@ void SetGpsNumber(const char* name, double value) {
 
 void SetGpsString(const char* name, const char* value) {
   if (ConvertName(name)) {
-    gaugeState.gaugeCallback->SetPropertyValue(gaugeState.propertyId, value == nullptr ? "" : value);
+    gaugeState.gaugeCallback->SetPropertyValue(gaugeState.propertyId,
+                                               value == nullptr ? "" : value);
   }
 }
 

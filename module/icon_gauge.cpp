@@ -30,10 +30,15 @@ BOOL FSAPI IconClicked(PIXPOINT* /*relative_point*/, FLAGS32 /*mouse_flags*/) {
 ELEMENT_HEADER* const iconElementList[] = {&iconFace.header, nullptr};
 
 const MOUSERECT iconMouseTable[] = {
-    {.rect_type = MOUSE_RECT_PARENT, .relative_box = {0, 0, 0, 0}, .cursor = CURSOR_NONE,
+    {.rect_type = MOUSE_RECT_PARENT,
+     .relative_box = {0, 0, 0, 0},
+     .cursor = CURSOR_NONE,
      .help_id = 0xAB87},
-    {.rect_type = MOUSE_RECT_CHILD, .relative_box = {0, 0, 50, 25}, .cursor = CURSOR_HAND,
-     .mouse_flags = MOUSE_LEFTSINGLE, .mouse_function = IconClicked},
+    {.rect_type = MOUSE_RECT_CHILD,
+     .relative_box = {0, 0, 50, 25},
+     .cursor = CURSOR_HAND,
+     .mouse_flags = MOUSE_LEFTSINGLE,
+     .mouse_function = IconClicked},
     {.rect_type = MOUSE_RECT_END_PARENT, .cursor = CURSOR_NONE},
     {.rect_type = MOUSE_RECT_EOL, .cursor = CURSOR_NONE},
 };

@@ -30,12 +30,10 @@ DWORD GetModuleFileNameA(HMODULE module, LPSTR file_name, DWORD size);
 // `size` - 1 characters.
 DWORD GetPrivateProfileStringA(LPCSTR app_name, LPCSTR key_name, LPCSTR default_value,
                                LPSTR returned, DWORD size, LPCSTR file_name);
-UINT GetPrivateProfileIntA(LPCSTR app_name, LPCSTR key_name, int default_value,
-                           LPCSTR file_name);
+UINT GetPrivateProfileIntA(LPCSTR app_name, LPCSTR key_name, int default_value, LPCSTR file_name);
 // Creates file, section or key as needed and replaces the value; every other
 // line of the file is kept. The file is replaced atomically.
-BOOL WritePrivateProfileStringA(LPCSTR app_name, LPCSTR key_name, LPCSTR value,
-                                LPCSTR file_name);
+BOOL WritePrivateProfileStringA(LPCSTR app_name, LPCSTR key_name, LPCSTR value, LPCSTR file_name);
 
 // The module's entry point; off Windows the sdk calls it once when the module
 // is loaded, with an address inside the module as its handle.

@@ -46,7 +46,8 @@ int Demo(const std::filesystem::path& module) {
   }
   sim::Gauge& gps = panel.CreateGauge("gps", "", sim::Panel::kGpsWindow);
   panel.CreateGauge("icon", "");
-  std::printf("GPS module: none registered (the world's GPS module comes with the navigation data)\n");
+  std::printf(
+      "GPS module: none registered (the world's GPS module comes with the navigation data)\n");
   panel.RunFrames(18);
   std::printf("after one second, the display shows:\n");
   PrintScreen(gps);
@@ -62,9 +63,7 @@ int Demo(const std::filesystem::path& module) {
   return 0;
 }
 
-void Usage() {
-  std::fprintf(stderr, "usage: skelbor-bench demo [--module FILE]\n");
-}
+void Usage() { std::fprintf(stderr, "usage: skelbor-bench demo [--module FILE]\n"); }
 
 }  // namespace
 

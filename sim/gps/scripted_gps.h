@@ -37,10 +37,18 @@ class ScriptedGps : public GpsModule {
   std::string StoredText(const std::string& name) const;
 
   // Behaviour for one property; replaces the plain store for that name.
-  void OnReadNumber(const std::string& name, NumberReader reader) { numberReaders_[name] = std::move(reader); }
-  void OnReadText(const std::string& name, TextReader reader) { textReaders_[name] = std::move(reader); }
-  void OnWriteNumber(const std::string& name, NumberWriter writer) { numberWriters_[name] = std::move(writer); }
-  void OnWriteText(const std::string& name, TextWriter writer) { textWriters_[name] = std::move(writer); }
+  void OnReadNumber(const std::string& name, NumberReader reader) {
+    numberReaders_[name] = std::move(reader);
+  }
+  void OnReadText(const std::string& name, TextReader reader) {
+    textReaders_[name] = std::move(reader);
+  }
+  void OnWriteNumber(const std::string& name, NumberWriter writer) {
+    numberWriters_[name] = std::move(writer);
+  }
+  void OnWriteText(const std::string& name, TextWriter writer) {
+    textWriters_[name] = std::move(writer);
+  }
 
   const std::vector<GpsAccess>& Accesses() const { return accesses_; }
   void ClearAccesses() { accesses_.clear(); }

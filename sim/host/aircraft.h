@@ -8,9 +8,9 @@
 namespace sim {
 
 struct Aircraft {
-  double latitude = 0.0;       // degrees, north positive
-  double longitude = 0.0;      // degrees, east positive
-  double trueHeading = 0.0;    // degrees
+  double latitude = 0.0;     // degrees, north positive
+  double longitude = 0.0;    // degrees, east positive
+  double trueHeading = 0.0;  // degrees
   double groundSpeedKnots = 0.0;
   std::optional<double> trueTrack;  // degrees; the heading when not set
   double magneticVariation = 0.0;   // degrees, east positive

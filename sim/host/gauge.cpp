@@ -121,7 +121,9 @@ void Gauge::UpdateElements(ELEMENT_HEADER* first) {
   }
 }
 
-void Gauge::UseColor(ELEMENT_HEADER* element, COLORREF color) { hostElements_[element].color = color; }
+void Gauge::UseColor(ELEMENT_HEADER* element, COLORREF color) {
+  hostElements_[element].color = color;
+}
 
 std::vector<ElementView> Gauge::Elements() const {
   std::vector<ElementView> views;
@@ -175,7 +177,8 @@ void Gauge::ParseMouseTable() {
         node.depth = static_cast<int>(open.size());
         mouseNodes_.push_back(node);
         const int index = static_cast<int>(mouseNodes_.size()) - 1;
-        if (!open.empty()) mouseNodes_[static_cast<std::size_t>(open.back())].nested.push_back(index);
+        if (!open.empty())
+          mouseNodes_[static_cast<std::size_t>(open.back())].nested.push_back(index);
         open.push_back(index);
         break;
       }
@@ -187,7 +190,8 @@ void Gauge::ParseMouseTable() {
         }
         break;
       case MOUSE_RECT_CHILD:
-        if (!open.empty()) mouseNodes_[static_cast<std::size_t>(open.back())].children.push_back(row);
+        if (!open.empty())
+          mouseNodes_[static_cast<std::size_t>(open.back())].children.push_back(row);
         break;
       case MOUSE_RECT_END_PARENT:
         if (open.empty()) throw std::runtime_error("mouse table closes a parent it did not open");

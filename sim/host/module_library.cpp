@@ -26,9 +26,9 @@ fs::path FreshFolder() {
 #endif
   const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
   for (;;) {
-    fs::path folder = fs::temp_directory_path() /
-                      ("skelbor-host-" + std::to_string(process) + "-" +
-                       std::to_string(stamp) + "-" + std::to_string(counter++));
+    fs::path folder =
+        fs::temp_directory_path() / ("skelbor-host-" + std::to_string(process) + "-" +
+                                     std::to_string(stamp) + "-" + std::to_string(counter++));
     if (fs::create_directory(folder)) return folder;
   }
 }
@@ -36,13 +36,15 @@ fs::path FreshFolder() {
 }  // namespace
 
 ModuleLibrary::ModuleLibrary(const fs::path& module_file, const std::string& settings) {
-  if (!fs::exists(module_file)) throw std::runtime_error("module file not found: " + module_file.string());
+  if (!fs::exists(module_file))
+    throw std::runtime_error("module file not found: " + module_file.string());
   folder_ = FreshFolder();
   file_ = folder_ / module_file.filename();
   fs::copy_file(module_file, file_);
   // Off Windows the bitmaps are files beside the module.
   for (const auto& entry : fs::directory_iterator(module_file.parent_path())) {
-    if (entry.path().extension() == ".bmp") fs::copy_file(entry.path(), folder_ / entry.path().filename());
+    if (entry.path().extension() == ".bmp")
+      fs::copy_file(entry.path(), folder_ / entry.path().filename());
   }
   if (!settings.empty()) {
     std::ofstream(SettingsFile(), std::ios::binary) << settings;

@@ -51,9 +51,9 @@ BOOL FSAPI SendKeyEventService(UINT32 id, UINT32 value) {
 }
 
 PANELS panelServices = {
-    ElementListQuery,  ElementListInstall, ElementListInitialize, ElementListUpdate,
-    ElementListGenerate, ElementListPlot, ElementListKill,       LookupVarService,
-    ElementUseColor,   RegisteredCallback, AircraftCallback,      SendKeyEventService,
+    ElementListQuery,    ElementListInstall, ElementListInitialize, ElementListUpdate,
+    ElementListGenerate, ElementListPlot,    ElementListKill,       LookupVarService,
+    ElementUseColor,     RegisteredCallback, AircraftCallback,      SendKeyEventService,
 };
 
 }  // namespace
@@ -193,7 +193,8 @@ void Panel::SendKeyEvent(std::uint32_t id, std::uint32_t value) {
   switch (id) {
     case 0x103CA:  // toggle panel window
       if (static_cast<std::int32_t>(value) != kMainWindow) {
-        SetWindowOpen(static_cast<std::int32_t>(value), !WindowOpen(static_cast<std::int32_t>(value)));
+        SetWindowOpen(static_cast<std::int32_t>(value),
+                      !WindowOpen(static_cast<std::int32_t>(value)));
       }
       break;
     case 0x10100:  // autopilot on

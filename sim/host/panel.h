@@ -45,8 +45,8 @@ class Panel {
 
   // Exports of the module file, found by name.
   const GAUGESLINKAGE& Linkage() const { return *linkage_; }
-  const char* (FSAPI* GetIcao)() = nullptr;
-  void (FSAPI* SetIcao)(const char*) = nullptr;
+  const char*(FSAPI* GetIcao)() = nullptr;
+  void(FSAPI* SetIcao)(const char*) = nullptr;
   const ModuleLibrary& Library() const { return *library_; }
 
   // Calls the exported functions as another module of the panel would.

@@ -30,7 +30,7 @@ TEST_F(HeapTest, NoAllocationAcrossLoadFramesAndEveryButtonOnEveryPage) {
   panel->RunFrames(1000);
   icon.Click(5, 5, sim::MouseButton::kLeft);
 
-  const Button buttons[] = {Button::kLast, Button::kPrevious, Button::kNext, Button::kDown,
+  const Button buttons[] = {Button::kLast, Button::kPrevious, Button::kNext,  Button::kDown,
                             Button::kUp,   Button::kAct,      Button::kBlank, Button::kClose};
   for (int page = 0; page < 4; ++page) {
     for (Button button : buttons) {

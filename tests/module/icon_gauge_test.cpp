@@ -26,15 +26,15 @@ TEST_P(IconGaugeTest, IconAndCloseBoxToggleTheWindowOfTheParameter) {
   EXPECT_TRUE(icon.Click(25, 12, sim::MouseButton::kLeft));
   EXPECT_TRUE(Click(Button::kClose));
   EXPECT_TRUE(icon.Click(1, 1, sim::MouseButton::kLeft));
-  EXPECT_EQ(panel->KeyEvents(),
-            (std::vector<sim::KeyEvent>{{kToggleWindow, c.iconSends},
-                                        {kToggleWindow, c.closeBoxSends},
-                                        {kToggleWindow, c.iconSendsAfter}}));
+  EXPECT_EQ(panel->KeyEvents(), (std::vector<sim::KeyEvent>{{kToggleWindow, c.iconSends},
+                                                            {kToggleWindow, c.closeBoxSends},
+                                                            {kToggleWindow, c.iconSendsAfter}}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Parameters, IconGaugeTest,
                          ::testing::Values(IconCase{"3", 3, 3, 3}, IconCase{"", 225, 225, 225},
-                                           IconCase{"  -12x", 0xFFFFFFF4u, 0xFFFFFFF4u, 0xFFFFFFF4u},
+                                           IconCase{"  -12x", 0xFFFFFFF4u, 0xFFFFFFF4u,
+                                                    0xFFFFFFF4u},
                                            IconCase{"letters", 0, 225, 225}));
 
 TEST_F(IconGaugeTest, CloseBoxWithoutIconGaugeSends225AndTogglesTheGpsWindow) {

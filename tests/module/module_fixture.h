@@ -13,7 +13,19 @@
 
 namespace skelbor_test {
 
-enum class Button { kLast, kPrevious, kNext, kDown, kUp, kPage, kAct, kBlank, kStore, kRecall, kClose };
+enum class Button {
+  kLast,
+  kPrevious,
+  kNext,
+  kDown,
+  kUp,
+  kPage,
+  kAct,
+  kBlank,
+  kStore,
+  kRecall,
+  kClose
+};
 
 struct Point {
   int x;

@@ -12,9 +12,9 @@ using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
 
 const std::vector<std::string> kNavaidSetUp = {
-    "W NearestVorCurrentLatitude=47.4", "W NearestVorCurrentLongitude=-122.3",
-    "W NearestVorMaximumItems=20",      "W NearestVorMaximumDistance=20000",
-    "W NearestVorCurrentFilter=191",    "W NearestNdbCurrentLatitude=47.4",
+    "W NearestVorCurrentLatitude=47.4",    "W NearestVorCurrentLongitude=-122.3",
+    "W NearestVorMaximumItems=20",         "W NearestVorMaximumDistance=20000",
+    "W NearestVorCurrentFilter=191",       "W NearestNdbCurrentLatitude=47.4",
     "W NearestNdbCurrentLongitude=-122.3", "W NearestNdbMaximumItems=20",
     "W NearestNdbMaximumDistance=20000"};
 
