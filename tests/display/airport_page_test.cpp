@@ -50,6 +50,23 @@ TEST_F(AirportPageTest, ValidAirportShowsEveryLine) {
   EXPECT_THAT(Row58(), ElementsAre("Trk:", "60.0\xB0", "RelBrg:", "30.0\xB0", "ETE:", "  35 M"));
 }
 
+// Rounding can carry the cosine of coincident points past 1: an aircraft on
+// the airport's own position is 0 NM away at every latitude, never "nan".
+TEST_F(AirportPageTest, AircraftOnTheAirportIsNoDistanceAway) {
+  LoadAirport(0.0, 0.0);
+  int checked = 0;
+  for (int tenths = -890; tenths <= 890; tenths += 7) {
+    const double lat = tenths / 10.0;
+    const double lon = -122.3;
+    DescribeAirport("KSEA", lat, lon);
+    PlaceAircraft(lat, lon);
+    HoldFrames(1);
+    EXPECT_EQ(Line("airportDistance"), "   0 NM") << lat;
+    ++checked;
+  }
+  EXPECT_GT(checked, 200);
+}
+
 TEST_F(AirportPageTest, UnitsSwitchDistanceAndSpeedButNotTime) {
   struct Case {
     int units;
