@@ -25,8 +25,10 @@ void ReadListCounts() {
         static_cast<std::int32_t>(GetGpsNumber("WaypointAirportFrequenciesNumber"));
   }
   if (gaugeState.currentPage == kPageRunways) {
-    gaugeState.runwayIndex = static_cast<std::int32_t>(GetGpsNumber("WaypointAirportCurrentRunway"));
-    gaugeState.runwayCount = static_cast<std::int32_t>(GetGpsNumber("WaypointAirportRunwaysNumber"));
+    gaugeState.runwayIndex =
+        static_cast<std::int32_t>(GetGpsNumber("WaypointAirportCurrentRunway"));
+    gaugeState.runwayCount =
+        static_cast<std::int32_t>(GetGpsNumber("WaypointAirportRunwaysNumber"));
     if (gaugeState.runwayIndex >= gaugeState.runwayCount) {
       SetGpsNumber("WaypointAirportCurrentRunway", 0.0);
     }

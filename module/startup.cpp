@@ -33,7 +33,8 @@ void FSAPI ModuleStartup() {
   ActivateTooltipSet(gaugeState.entryTooltips);
 
   SetGpsString("IcaoSearchStartCursor", "A");
-  if (gaugeState.defaultIcao[0] != '\0') SetGpsString("IcaoSearchEnterChar", gaugeState.defaultIcao);
+  if (gaugeState.defaultIcao[0] != '\0')
+    SetGpsString("IcaoSearchEnterChar", gaugeState.defaultIcao);
   TakeSearchIcao();
   ShowIcaoCells();
   SetGpsString("FacilityICAO", GetGpsString("IcaoSearchCurrentIcao"));
