@@ -1,13 +1,18 @@
 // skelbor-bench: the substitute simulator from the command line.
 //   skelbor-bench demo [--module FILE]
-// loads the module as the simulator does and prints what the host sees.
+//     loads the module as the simulator does and prints what the host sees;
+//   skelbor-bench run FILE [--module FILE]
+//     runs a bench script (exit 0 all expectations held, 1 one failed,
+//     2 the script is faulty).
 #include <cstdio>
 #include <cstring>
 #include <exception>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <string>
 
+#include "sim/bench/script_runner.h"
 #include "sim/host/element_names.h"
 #include "sim/host/panel.h"
 
@@ -63,17 +68,33 @@ int Demo(const std::filesystem::path& module) {
   return 0;
 }
 
-void Usage() { std::fprintf(stderr, "usage: skelbor-bench demo [--module FILE]\n"); }
+int RunScript(const std::filesystem::path& script_file, const std::filesystem::path& module) {
+  std::ifstream script(script_file);
+  if (!script) {
+    std::fprintf(stderr, "skelbor-bench: cannot read %s\n", script_file.string().c_str());
+    return bench::kBadScript;
+  }
+  bench::ScriptRunner runner(module, std::cout, std::cerr);
+  return runner.Run(script);
+}
+
+void Usage() {
+  std::fprintf(stderr,
+               "usage: skelbor-bench demo [--module FILE]\n"
+               "       skelbor-bench run SCRIPT [--module FILE]\n");
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2 || std::strcmp(argv[1], "demo") != 0) {
+  const bool demo = argc >= 2 && std::strcmp(argv[1], "demo") == 0;
+  const bool run = argc >= 3 && std::strcmp(argv[1], "run") == 0;
+  if (!demo && !run) {
     Usage();
     return 2;
   }
   std::filesystem::path module = SKELBOR_MODULE_FILE;
-  for (int i = 2; i < argc; ++i) {
+  for (int i = run ? 3 : 2; i < argc; ++i) {
     if (std::strcmp(argv[i], "--module") == 0 && i + 1 < argc) {
       module = argv[++i];
     } else {
@@ -82,7 +103,7 @@ int main(int argc, char** argv) {
     }
   }
   try {
-    return Demo(module);
+    return run ? RunScript(argv[2], module) : Demo(module);
   } catch (const std::exception& error) {
     std::fprintf(stderr, "skelbor-bench: %s\n", error.what());
     return 1;

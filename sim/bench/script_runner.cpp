@@ -1,0 +1,413 @@
+#include "sim/bench/script_runner.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+#include "sim/bench/gauge_face.h"
+#include "sim/draw/font.h"
+#include "sim/draw/png.h"
+#include "sim/draw/text_encoding.h"
+#include "sim/host/element_names.h"
+
+namespace bench {
+namespace {
+
+// A line that cannot run: the run stops with kBadScript.
+struct ScriptError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+struct ButtonPlace {
+  const char* name;
+  const char* gauge;
+  int x;
+  int y;
+};
+
+// Each button's centre in its gauge's pixels.
+constexpr ButtonPlace kButtons[] = {
+    {"LAST", "gps", 25, 92},  {"<", "gps", 75, 92},       {">", "gps", 125, 92},
+    {"V", "gps", 175, 92},    {"^", "gps", 225, 92},      {"PAGE", "gps", 25, 117},
+    {"ACT", "gps", 75, 117},  {"BLANK", "gps", 125, 117}, {"STO", "gps", 175, 117},
+    {"RCL", "gps", 225, 117}, {"CLOSE", "gps", 242, 7},   {"ICON", "icon", 25, 12},
+};
+
+const ButtonPlace& ButtonNamed(const std::string& name) {
+  for (const ButtonPlace& button : kButtons) {
+    if (name == button.name) return button;
+  }
+  throw ScriptError("unknown button \"" + name +
+                    "\" (LAST < > V ^ PAGE ACT BLANK STO RCL CLOSE ICON)");
+}
+
+double NumberOf(const std::string& word) {
+  double value = 0.0;
+  const char* end = word.data() + word.size();
+  const auto [stop, fault] = std::from_chars(word.data(), end, value);
+  if (word.empty() || fault != std::errc() || stop != end || !std::isfinite(value)) {
+    throw ScriptError("\"" + word + "\" is not a number");
+  }
+  return value;
+}
+
+long IntegerOf(const std::string& word, long low, long high) {
+  long value = 0;
+  const char* end = word.data() + word.size();
+  const auto [stop, fault] = std::from_chars(word.data(), end, value);
+  if (word.empty() || fault != std::errc() || stop != end || value < low || value > high) {
+    throw ScriptError("\"" + word + "\" is not a whole number from " + std::to_string(low) +
+                      " to " + std::to_string(high));
+  }
+  return value;
+}
+
+std::uint32_t HexIdOf(const std::string& word) {
+  if (word.size() < 3 || word[0] != '0' || (word[1] != 'x' && word[1] != 'X')) {
+    throw ScriptError("\"" + word + "\" is not a key event id such as 0x103CA");
+  }
+  std::uint32_t value = 0;
+  const char* end = word.data() + word.size();
+  const auto [stop, fault] = std::from_chars(word.data() + 2, end, value, 16);
+  if (fault != std::errc() || stop != end) {
+    throw ScriptError("\"" + word + "\" is not a key event id such as 0x103CA");
+  }
+  return value;
+}
+
+std::string HexColour(COLORREF colorref) {
+  char text[8];
+  std::snprintf(text, sizeof text, "%02x%02x%02x", colorref & 0xFFu, (colorref >> 8) & 0xFFu,
+                (colorref >> 16) & 0xFFu);
+  return text;
+}
+
+int ElementIndexNamed(const std::string& name) {
+  for (std::size_t i = 0; i < sim::kGpsElementNames.size(); ++i) {
+    if (sim::kGpsElementNames[i] == name) return static_cast<int>(i);
+  }
+  throw ScriptError("the gps gauge has no element \"" + name + "\"");
+}
+
+int SteeringIcon(const sim::Gauge& gauge) {
+  for (const sim::ElementView& element : gauge.Elements()) {
+    if (element.type == ELEMENT_TYPE_ICON) {
+      return static_cast<int>(reinterpret_cast<const ELEMENT_ICON*>(element.record)->current_icon);
+    }
+  }
+  return 0;
+}
+
+}  // namespace
+
+// One script line split at blanks; Rest(k) is everything after the one blank
+// that follows word k-1.
+struct ScriptRunner::Line {
+  int number = 0;
+  std::string text;
+  std::vector<std::string> words;
+  std::vector<std::size_t> ends;  // offset just after each word
+
+  Line(int line_number, std::string line) : number(line_number), text(std::move(line)) {
+    std::size_t at = 0;
+    while (at < text.size()) {
+      while (at < text.size() && (text[at] == ' ' || text[at] == '\t')) ++at;
+      if (at == text.size()) break;
+      const std::size_t start = at;
+      while (at < text.size() && text[at] != ' ' && text[at] != '\t') ++at;
+      words.push_back(text.substr(start, at - start));
+      ends.push_back(at);
+    }
+  }
+  const std::string& Command() const { return words[0]; }
+  std::string Rest(std::size_t k) const {
+    if (k == 0 || k > words.size()) return "";
+    const std::size_t from = ends[k - 1] + 1;
+    return from >= text.size() ? "" : text.substr(from);
+  }
+  // Throws unless the line has between low and high words after the command.
+  void Arguments(std::size_t low, std::size_t high, const char* usage) const {
+    const std::size_t count = words.size() - 1;
+    if (count < low || count > high) throw ScriptError(std::string("usage: ") + usage);
+  }
+};
+
+ScriptRunner::ScriptRunner(std::filesystem::path module_file, std::ostream& out, std::ostream& err)
+    : moduleFile_(std::move(module_file)), out_(out), err_(err) {}
+
+ScriptRunner::~ScriptRunner() = default;
+
+int ScriptRunner::Run(std::istream& script) {
+  std::string text;
+  int number = 0;
+  while (std::getline(script, text)) {
+    ++number;
+    if (!text.empty() && text.back() == '\r') text.pop_back();
+    const Line line(number, text);
+    if (line.words.empty() || line.Command()[0] == '#') continue;
+    try {
+      Execute(line);
+    } catch (const std::exception& error) {
+      err_ << "line " << number << ": " << error.what() << "\n";
+      out_.flush();
+      return kBadScript;
+    }
+  }
+  if (script.bad()) {
+    err_ << "the script cannot be read\n";
+    return kBadScript;
+  }
+  out_.flush();
+  return failed_ ? kExpectationFailed : kAllHeld;
+}
+
+sim::Panel& ScriptRunner::LoadedOrThrow(const Line& line) {
+  if (!panel_) throw ScriptError("`" + line.Command() + "` needs the module loaded first (load)");
+  return *panel_;
+}
+
+sim::Gauge& ScriptRunner::Gps() { return *panel_->FindGauge("gps"); }
+
+void ScriptRunner::Fail(const Line& line, const std::string& what) {
+  failed_ = true;
+  out_ << "FAIL line " << line.number << ": " << line.text << ": " << what << "\n";
+}
+
+std::string ScriptRunner::SettingsText() const {
+  std::string text;
+  for (const auto& [section, entries] : settings_) {
+    text += "[" + section + "]\n";
+    for (const auto& [key, value] : entries) text += key + "=" + value + "\n";
+  }
+  return text;
+}
+
+void ScriptRunner::Load(const std::string& icon_parameter) {
+  sim::PanelOptions options;
+  options.moduleFile = moduleFile_;
+  options.settings = SettingsText();
+  options.gps = gpsKind_ == GpsKind::kScripted ? &gps_ : nullptr;
+  panel_ = std::make_unique<sim::Panel>(options);
+  panel_->AircraftState() = aircraft_;
+  panel_->CreateGauge("gps", "", sim::Panel::kGpsWindow);
+  panel_->CreateGauge("icon", icon_parameter);
+}
+
+void ScriptRunner::Click(const Line& line) {
+  line.Arguments(1, 4, "click BUTTON [right] [hold FRAMES]");
+  sim::Panel& panel = LoadedOrThrow(line);
+  const ButtonPlace& button = ButtonNamed(line.words[1]);
+  bool right = false;
+  long hold = -1;
+  for (std::size_t i = 2; i < line.words.size(); ++i) {
+    if (line.words[i] == "right" && !right) {
+      right = true;
+    } else if (line.words[i] == "hold" && hold < 0 && i + 1 < line.words.size()) {
+      hold = IntegerOf(line.words[++i], 0, 100000);
+    } else {
+      throw ScriptError("usage: click BUTTON [right] [hold FRAMES]");
+    }
+  }
+  if (right && hold >= 0) throw ScriptError("only the left button is held");
+  sim::Gauge* gauge = panel.FindGauge(button.gauge);
+  if (hold >= 0) {
+    gauge->Press(button.x, button.y);
+    panel.RunFrames(static_cast<int>(hold));
+    gauge->Release();
+  } else {
+    gauge->Click(button.x, button.y, right ? sim::MouseButton::kRight : sim::MouseButton::kLeft);
+  }
+  panel.RunFrames(1);
+}
+
+void ScriptRunner::PrintScreen() {
+  for (const sim::ElementView& element : Gps().Elements()) {
+    if (element.hidden || element.type != ELEMENT_TYPE_STRING) continue;
+    out_ << sim::kGpsElementNames[static_cast<std::size_t>(element.index)] << '\t'
+         << HexColour(element.color) << '\t' << text_encoding::Cp1252ToUtf8(element.text) << "\n";
+  }
+  out_ << "steeringIndicator\t" << SteeringIcon(Gps()) << "\n";
+}
+
+void ScriptRunner::WritePicture(const std::string& file, int scale) {
+  BitmapFolder bitmaps(panel_->Library().Folder());
+  const draw::Font font(draw::kGaugeFontPath, draw::kGaugeFontPixelsPerEm);
+  const std::vector<draw::Face> faces = {FaceOf(Gps(), bitmaps),
+                                         FaceOf(*panel_->FindGauge("icon"), bitmaps)};
+  draw::WritePng(FacesSideBySide(faces, font, scale), file);
+}
+
+void ScriptRunner::Execute(const Line& line) {
+  const std::string& command = line.Command();
+  if (command == "gps") {
+    line.Arguments(1, 1, "gps absent|scripted|world");
+    if (panel_) throw ScriptError("the GPS module is chosen before load");
+    if (line.words[1] == "absent") {
+      gpsKind_ = GpsKind::kAbsent;
+    } else if (line.words[1] == "scripted") {
+      gpsKind_ = GpsKind::kScripted;
+    } else if (line.words[1] == "world") {
+      throw ScriptError("the world GPS module is not available yet");
+    } else {
+      throw ScriptError("usage: gps absent|scripted|world");
+    }
+  } else if (command == "world") {
+    throw ScriptError("the world GPS module is not available yet");
+  } else if (command == "gpsset" || command == "gpstext") {
+    if (command == "gpsset") line.Arguments(2, 2, "gpsset NAME NUMBER");
+    if (command == "gpstext") line.Arguments(1, 100000, "gpstext NAME TEXT...");
+    if (gpsKind_ != GpsKind::kScripted) throw ScriptError("`" + command + "` needs gps scripted");
+    if (command == "gpsset") {
+      gps_.SetStoredNumber(line.words[1], NumberOf(line.words[2]));
+    } else {
+      gps_.SetStoredText(line.words[1], text_encoding::Utf8ToCp1252(line.Rest(2)));
+    }
+  } else if (command == "setting") {
+    line.Arguments(2, 100000, "setting SECTION KEY VALUE...");
+    if (panel_) throw ScriptError("settings are written before load");
+    const std::string section = text_encoding::Utf8ToCp1252(line.words[1]);
+    const std::string key = text_encoding::Utf8ToCp1252(line.words[2]);
+    const std::string value = text_encoding::Utf8ToCp1252(line.Rest(3));
+    auto entries = settings_.begin();
+    while (entries != settings_.end() && entries->first != section) ++entries;
+    if (entries == settings_.end()) entries = settings_.insert(entries, {section, {}});
+    auto entry = entries->second.begin();
+    while (entry != entries->second.end() && entry->first != key) ++entry;
+    if (entry == entries->second.end()) {
+      entries->second.emplace_back(key, value);
+    } else {
+      entry->second = value;
+    }
+  } else if (command == "aircraft") {
+    line.Arguments(4, 4, "aircraft LAT LON HEADING KNOTS");
+    sim::Aircraft& aircraft = panel_ ? panel_->AircraftState() : aircraft_;
+    aircraft.latitude = NumberOf(line.words[1]);
+    aircraft.longitude = NumberOf(line.words[2]);
+    aircraft.trueHeading = NumberOf(line.words[3]);
+    aircraft.trueTrack.reset();
+    aircraft.groundSpeedKnots = NumberOf(line.words[4]);
+  } else if (command == "wind") {
+    line.Arguments(2, 2, "wind FROM KNOTS");
+    windFrom_ = NumberOf(line.words[1]);
+    windKnots_ = NumberOf(line.words[2]);
+  } else if (command == "magvar") {
+    line.Arguments(1, 1, "magvar DEGREES");
+    (panel_ ? panel_->AircraftState() : aircraft_).magneticVariation = NumberOf(line.words[1]);
+  } else if (command == "units") {
+    line.Arguments(1, 1, "units 0|1|2");
+    (panel_ ? panel_->AircraftState() : aircraft_).units =
+        static_cast<int>(IntegerOf(line.words[1], 0, 2));
+  } else if (command == "load") {
+    line.Arguments(0, 1, "load [ICONPARAM]");
+    if (panel_) throw ScriptError("the module is loaded already");
+    Load(line.words.size() > 1 ? text_encoding::Utf8ToCp1252(line.words[1]) : "");
+  } else if (command == "frames") {
+    line.Arguments(1, 1, "frames N");
+    const long frames = IntegerOf(line.words[1], 0, 10000000);
+    LoadedOrThrow(line).RunFrames(static_cast<int>(frames));
+  } else if (command == "seconds") {
+    line.Arguments(1, 1, "seconds S");
+    const double seconds = NumberOf(line.words[1]);
+    if (seconds < 0 || seconds > 500000) throw ScriptError("seconds from 0 to 500000");
+    LoadedOrThrow(line).RunFrames(static_cast<int>(std::lround(seconds * 18.0)));
+  } else if (command == "click") {
+    Click(line);
+  } else if (command == "seticao") {
+    line.Arguments(0, 100000, "seticao TEXT");
+    LoadedOrThrow(line).CallSetIcao(text_encoding::Utf8ToCp1252(line.Rest(1)).c_str());
+  } else if (command == "geticao") {
+    line.Arguments(0, 0, "geticao");
+    out_ << text_encoding::Cp1252ToUtf8(LoadedOrThrow(line).CallGetIcao()) << "\n";
+  } else if (command == "screen") {
+    line.Arguments(0, 0, "screen");
+    LoadedOrThrow(line);
+    PrintScreen();
+  } else if (command == "tooltip") {
+    line.Arguments(1, 1, "tooltip BUTTON");
+    sim::Panel& panel = LoadedOrThrow(line);
+    const ButtonPlace& button = ButtonNamed(line.words[1]);
+    const sim::TooltipView tooltip = panel.FindGauge(button.gauge)->Tooltip(button.x, button.y);
+    if (!tooltip.text.empty() || tooltip.helpId == 0) {
+      out_ << text_encoding::Cp1252ToUtf8(tooltip.text) << "\n";
+    } else {
+      out_ << "(help id " << tooltip.helpId << ")\n";
+    }
+  } else if (command == "keys") {
+    line.Arguments(0, 0, "keys");
+    const std::vector<sim::KeyEvent>& events = LoadedOrThrow(line).KeyEvents();
+    for (; keysShown_ < events.size(); ++keysShown_) {
+      char id[16];
+      std::snprintf(id, sizeof id, "0x%X", events[keysShown_].id);
+      out_ << id << '\t' << events[keysShown_].value << "\n";
+    }
+  } else if (command == "ini") {
+    line.Arguments(0, 0, "ini");
+    std::ifstream file(LoadedOrThrow(line).Library().SettingsFile(), std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    out_ << text_encoding::Cp1252ToUtf8(text.str());
+  } else if (command == "aircraft?") {
+    line.Arguments(0, 0, "aircraft?");
+    const sim::Aircraft& aircraft = LoadedOrThrow(line).AircraftState();
+    char text[160];
+    std::snprintf(text, sizeof text,
+                  "lat %.6f lon %.6f heading %.1f track %.1f groundspeed %.1f kt\n",
+                  aircraft.latitude, aircraft.longitude, aircraft.trueHeading, aircraft.TrueTrack(),
+                  aircraft.groundSpeedKnots);
+    out_ << text;
+  } else if (command == "expect" || command == "hidden" || command == "expect-color") {
+    if (command == "expect") line.Arguments(1, 100000, "expect NAME TEXT...");
+    if (command == "hidden") line.Arguments(1, 1, "hidden NAME");
+    if (command == "expect-color") line.Arguments(2, 2, "expect-color NAME RRGGBB");
+    const int index = ElementIndexNamed(line.words[1]);
+    LoadedOrThrow(line);
+    const std::vector<sim::ElementView> elements = Gps().Elements();
+    const sim::ElementView& element = elements.at(static_cast<std::size_t>(index));
+    if (element.type == ELEMENT_TYPE_ICON) {
+      const std::string shown = std::to_string(SteeringIcon(Gps()));
+      if (command != "expect") throw ScriptError("the indicator is an icon: expect it 0 or 1");
+      if (line.Rest(2) != shown) Fail(line, "shows " + shown);
+      return;
+    }
+    if (element.type != ELEMENT_TYPE_STRING) throw ScriptError("not a string element");
+    const std::string seen = "\"" + text_encoding::Cp1252ToUtf8(element.text) + "\"";
+    if (command == "hidden") {
+      if (!element.hidden) Fail(line, "shown with " + seen);
+    } else if (element.hidden) {
+      Fail(line, "hidden");
+    } else if (command == "expect") {
+      if (text_encoding::Utf8ToCp1252(line.Rest(2)) != element.text) Fail(line, "shows " + seen);
+    } else {
+      std::string wanted = line.words[2];
+      for (char& c : wanted) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+      if (wanted.size() != 6 || wanted.find_first_not_of("0123456789abcdef") != std::string::npos)
+        throw ScriptError("\"" + line.words[2] + "\" is not a colour RRGGBB");
+      if (HexColour(element.color) != wanted) Fail(line, "drawn in " + HexColour(element.color));
+    }
+  } else if (command == "expect-key") {
+    line.Arguments(2, 2, "expect-key 0xID VALUE");
+    const std::uint32_t id = HexIdOf(line.words[1]);
+    const auto value = static_cast<std::uint32_t>(IntegerOf(line.words[2], 0, 0xFFFFFFFFL));
+    const std::vector<sim::KeyEvent>& events = LoadedOrThrow(line).KeyEvents();
+    std::string seen;
+    for (std::size_t i = keysShown_; i < events.size(); ++i) {
+      if (events[i] == sim::KeyEvent{id, value}) return;
+      char text[32];
+      std::snprintf(text, sizeof text, " 0x%X=%u", events[i].id, events[i].value);
+      seen += text;
+    }
+    Fail(line, seen.empty() ? "no key events since the last `keys`" : "key events" + seen);
+  } else if (command == "png") {
+    line.Arguments(1, 2, "png FILE [SCALE]");
+    LoadedOrThrow(line);
+    const int scale = line.words.size() > 2 ? static_cast<int>(IntegerOf(line.words[2], 1, 16)) : 1;
+    WritePicture(line.words[1], scale);
+  } else {
+    throw ScriptError("\"" + command + "\" is not a command");
+  }
+}
+
+}  // namespace bench
