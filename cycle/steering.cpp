@@ -23,8 +23,8 @@ void SteerFromAircraft() {
 void Engage(double timer) {
   SendKeyEvent(kKeyHeadingHoldOn, 0);
   SteerFromAircraft();
-  SendKeyEvent(kKeySetHeadingBug, static_cast<UINT32>(static_cast<std::int32_t>(
-                                      gaugeState.steeringBearing + 0.5)));
+  SendKeyEvent(kKeySetHeadingBug,
+               static_cast<UINT32>(static_cast<std::int32_t>(gaugeState.steeringBearing + 0.5)));
   gaugeState.steerTimer = timer;
   gaugeState.steeringActive = 1;
 }
