@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "tests/bench/bench_fixture.h"
+
+namespace bench_test {
+namespace {
+
+TEST_F(BenchTest, ExampleScriptsHoldTheirExpectations) {
+  int scripts = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(BENCH_EXAMPLES_DIR)) {
+    if (entry.path().extension() != ".skb") continue;
+    ++scripts;
+    std::ifstream file(entry.path());
+    std::stringstream text;
+    text << file.rdbuf();
+    EXPECT_EQ(Run(text.str()), bench::kAllHeld) << entry.path() << "\n" << out_.str() << err_.str();
+    EXPECT_EQ(out_.str().find("FAIL"), std::string::npos) << entry.path();
+  }
+  EXPECT_GE(scripts, 2);
+  EXPECT_TRUE(std::filesystem::exists(folder_ / "scripted_airport.png"));
+}
+
+TEST_F(BenchTest, FaultyLinesStopTheRunWithTheirNumber) {
+  struct Case {
+    std::string script;
+    int line;
+    std::string reason;
+  };
+  const std::vector<Case> cases = {
+      {"# comment\n\nfly away\n", 3, "\"fly\" is not a command"},
+      {"gps world\n", 1, "not available yet"},
+      {"world builtin\n", 1, "not available yet"},
+      {"gps sideways\n", 1, "usage: gps"},
+      {"gpsset FacilityValid 1\n", 1, "needs gps scripted"},
+      {"gps scripted\ngpsset FacilityValid one\n", 2, "\"one\" is not a number"},
+      {"aircraft 47 -122 0\n", 1, "usage: aircraft"},
+      {"units 3\n", 1, "from 0 to 2"},
+      {"frames 3\n", 1, "needs the module loaded first"},
+      {"load\nsetting Default DefaultICAO KSEA\n", 2, "before load"},
+      {"load\ngps absent\n", 2, "before load"},
+      {"load\nload\n", 2, "loaded already"},
+      {"load\nframes -1\n", 2, "not a whole number"},
+      {"load\nclick HELP\n", 2, "unknown button \"HELP\""},
+      {"load\nclick PAGE right hold 3\n", 2, "only the left button"},
+      {"load\nclick PAGE twice\n", 2, "usage: click"},
+      {"load\nexpect airportColour KSEA\n", 2, "no element \"airportColour\""},
+      {"load\nexpect-color airportCity white\n", 2, "not a colour"},
+      {"load\nexpect-key 103CA 225\n", 2, "not a key event id"},
+      {"load\npng out.png 0\n", 2, "from 1 to 16"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Run(c.script), bench::kBadScript) << c.script;
+    const std::string err = err_.str();
+    EXPECT_EQ(err.rfind("line " + std::to_string(c.line) + ": ", 0), 0u) << c.script << err;
+    EXPECT_NE(err.find(c.reason), std::string::npos) << c.script << err;
+  }
+}
+
+TEST_F(BenchTest, FailedExpectationsAreEachReportedAndTheRunGoesOn) {
+  const std::string script =
+      std::string(kSeattle) +
+      "expect airportName Seattle-Tacoma Intl\n"  // 14: the text has a leading blank
+      "hidden airportCity\n"                      // 15
+      "expect-color airportIdentChar0 ffffff\n"   // 16
+      "expect detailsIdent KSEA:\n"               // 17
+      "expect-key 0x10100 0\n"                    // 18
+      "expect steeringIndicator 1\n"              // 19
+      "expect airportName  Seattle-Tacoma Intl\n"
+      "expect-color airportIdentChar0 00FFFF\n"
+      "geticao\n";
+  EXPECT_EQ(Run(script), bench::kExpectationFailed) << err_.str();
+  const std::string out = out_.str();
+  for (const char* fail :
+       {"FAIL line 14: expect airportName Seattle-Tacoma Intl: shows \" Seattle-Tacoma Intl\"\n",
+        "FAIL line 15: hidden airportCity: shown with \"  City: Seattle\"\n",
+        "FAIL line 16: expect-color airportIdentChar0 ffffff: drawn in 00ffff\n",
+        "FAIL line 17: expect detailsIdent KSEA:: hidden\n",
+        "FAIL line 18: expect-key 0x10100 0: no key events since the last `keys`\n",
+        "FAIL line 19: expect steeringIndicator 1: shows 0\n"}) {
+    EXPECT_NE(out.find(fail), std::string::npos) << fail << "\n" << out;
+  }
+  EXPECT_EQ(out.find("FAIL line 2"), std::string::npos) << out;
+  EXPECT_NE(out.find("A      KSEA\n"), std::string::npos) << out;  // the run went on
+}
+
+TEST_F(BenchTest, ScreenKeysAndSettingsPrintAsUtf8) {
+  const std::string script =
+      "gps scripted\n"
+      "gpstext IcaoSearchCurrentIcao A      LFPG\n"
+      "gpsset FacilityValid 1\n"
+      "gpstext WaypointAirportIdent LFPG\n"
+      "gpstext WaypointAirportCity Orléans\n"
+      "setting UserWaypoints 1234 Café\n"
+      "aircraft 49.0 2.5 0 0\n"
+      "load 7\n"
+      "frames 3\n"
+      "screen\n"
+      "click CLOSE\n"
+      "keys\n"
+      "keys\n"
+      "click ICON\n"
+      "expect-key 0x103CA 7\n"
+      "keys\n"
+      "ini\n";
+  EXPECT_EQ(Run(script), bench::kAllHeld) << out_.str() << err_.str();
+  const std::string out = out_.str();
+  EXPECT_NE(out.find("airportCity\tffffff\t  City: Orléans\n"), std::string::npos) << out;
+  EXPECT_NE(out.find("airportTrack\tffffff\t0.0°\n"), std::string::npos) << out;
+  EXPECT_NE(out.find("steeringIndicator\t0\n"), std::string::npos) << out;
+  // The close box and the icon toggle window 7; each event printed once.
+  EXPECT_NE(out.find("0x103CA\t7\n0x103CA\t7\n[UserWaypoints]"), std::string::npos) << out;
+  EXPECT_NE(out.find("1234=Café\n"), std::string::npos) << out;
+}
+
+int ExitStatusOf(const std::string& command) {
+  const int status = std::system(command.c_str());
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST_F(BenchTest, TheCommandLineExitsWithTheRunsStatus) {
+  const std::string bench = std::string(SKELBOR_BENCH_FILE) + " run ";
+  {
+    std::ofstream failing("failing.skb");
+    failing << "load\nexpect airportCity Nowhere\n";
+  }
+  EXPECT_EQ(ExitStatusOf(bench + "failing.skb > out.txt 2>&1"), 1);
+  EXPECT_EQ(ExitStatusOf(bench + "missing.skb 2> err.txt"), 2);
+  std::ifstream err("err.txt");
+  std::string message;
+  std::getline(err, message);
+  EXPECT_NE(message.find("cannot read missing.skb"), std::string::npos) << message;
+  EXPECT_EQ(ExitStatusOf(bench + std::string(BENCH_EXAMPLES_DIR) + "/no_gps_module.skb > out.txt"),
+            0);
+  EXPECT_EQ(ExitStatusOf(std::string(SKELBOR_BENCH_FILE) + " fly 2> err.txt"), 2);
+}
+
+}  // namespace
+}  // namespace bench_test
