@@ -1,5 +1,6 @@
 #include "sim/bench/script_runner.h"
 
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
