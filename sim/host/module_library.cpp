@@ -3,6 +3,7 @@
 #include <atomic>
 #include <chrono>
 #include <fstream>
+#include <iterator>
 #include <stdexcept>
 
 #ifdef _WIN32
@@ -73,6 +74,27 @@ void* ModuleLibrary::Symbol(const char* name) const {
   return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(handle_), name));
 #else
   return dlsym(handle_, name);
+#endif
+}
+
+std::vector<std::uint8_t> ModuleLibrary::BitmapResource(int id) const {
+#ifdef _WIN32
+  const HMODULE module = static_cast<HMODULE>(handle_);
+  HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(id), reinterpret_cast<LPCSTR>(RT_BITMAP));
+  if (found == nullptr) return {};
+  HGLOBAL loaded = LoadResource(module, found);
+  const auto* bytes = static_cast<const std::uint8_t*>(LockResource(loaded));
+  if (bytes == nullptr) return {};
+  return std::vector<std::uint8_t>(bytes, bytes + SizeofResource(module, found));
+#else
+  constexpr std::size_t kFileHeaderSize = 14;
+  std::ifstream file(folder_ / (std::to_string(id) + ".bmp"), std::ios::binary);
+  if (!file) return {};
+  std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)),
+                                  std::istreambuf_iterator<char>());
+  if (bytes.size() <= kFileHeaderSize || bytes[0] != 'B' || bytes[1] != 'M') return {};
+  bytes.erase(bytes.begin(), bytes.begin() + kFileHeaderSize);
+  return bytes;
 #endif
 }
 

@@ -3,8 +3,10 @@
 // settings file beside it.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace sim {
 
@@ -22,6 +24,11 @@ class ModuleLibrary {
   const std::filesystem::path& Folder() const { return folder_; }
   const std::filesystem::path& File() const { return file_; }
   std::filesystem::path SettingsFile() const;
+
+  // A bitmap resource of the module as a device-independent bitmap (info
+  // header, palette, pixels): on Windows from the DLL's resources, elsewhere
+  // from the file NNN.bmp beside the module. Empty when there is none.
+  std::vector<std::uint8_t> BitmapResource(int id) const;
 
  private:
   std::filesystem::path folder_;
