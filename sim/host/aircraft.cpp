@@ -1,5 +1,6 @@
 #include "sim/host/aircraft.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace sim {
@@ -15,7 +16,25 @@ double Wrap360(double degrees) {
 }
 }  // namespace
 
+void Aircraft::Fly(double seconds) {
+  if (autopilotMaster && headingHold) {
+    const double target = Wrap360(selectedHeading + magneticVariation);
+    // The shorter way round: the difference in [-180, 180).
+    const double turn = Wrap360(target - trueHeading + 180.0) - 180.0;
+    const double most = kTurnDegreesPerSecond * seconds;
+    trueHeading = Wrap360(trueHeading + std::clamp(turn, -most, most));
+  }
+  // Air vector plus the wind's, which blows toward the opposite of where it comes from.
+  const double heading = trueHeading * kDegrees;
+  const double windTo = (windFromDegrees + 180.0) * kDegrees;
+  const double north = *airspeedKnots * std::cos(heading) + windKnots * std::cos(windTo);
+  const double east = *airspeedKnots * std::sin(heading) + windKnots * std::sin(windTo);
+  groundSpeedKnots = std::hypot(north, east);
+  trueTrack = groundSpeedKnots > 0.0 ? Wrap360(std::atan2(east, north) / kDegrees) : trueHeading;
+}
+
 void Aircraft::Advance(double seconds) {
+  if (airspeedKnots) Fly(seconds);
   const double distance = groundSpeedKnots * seconds / 3600.0 / kEarthRadiusNm;  // radians
   if (distance == 0.0) return;
   const double lat1 = latitude * kDegrees;
