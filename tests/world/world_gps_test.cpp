@@ -243,3 +243,49 @@ TEST_F(WorldGpsTest, DirectToRecordsTheDestination) {
 }
 
 }  // namespace
+
+namespace {
+
+// The heading hold turns at 3 degrees per second the shorter way, toward the
+// magnetic selected heading; the wind makes the track.
+TEST(FlownAircraft, TurnsTheShorterWayAndDrifts) {
+  struct Case {
+    double heading, selected, variation, seconds, expected;
+  };
+  const Case cases[] = {
+      {350.0, 20.0, 0.0, 2.0, 356.0},  // right across north
+      {20.0, 350.0, 0.0, 2.0, 14.0},   // left across north
+      {90.0, 80.0, 15.0, 10.0, 95.0},  // reaches 80 M = 95 T and stays
+      {180.0, 0.0, 0.0, 1.0, 183.0},   // opposite: either way, but only 3 degrees
+  };
+  for (const Case& c : cases) {
+    sim::Aircraft aircraft;
+    aircraft.trueHeading = c.heading;
+    aircraft.selectedHeading = c.selected;
+    aircraft.magneticVariation = c.variation;
+    aircraft.autopilotMaster = aircraft.headingHold = true;
+    aircraft.airspeedKnots = 100.0;
+    for (int i = 0; i < 10; ++i) aircraft.Advance(c.seconds / 10.0);
+    EXPECT_NEAR(std::remainder(aircraft.trueHeading - c.expected, 360.0), 0.0, 1e-9)
+        << c.heading << " -> " << c.selected;
+  }
+  sim::Aircraft drifting;
+  drifting.trueHeading = 270.0;
+  drifting.airspeedKnots = 100.0;
+  drifting.windFromDegrees = 0.0;
+  drifting.windKnots = 100.0;
+  drifting.Advance(1.0);
+  EXPECT_NEAR(drifting.TrueTrack(), 225.0, 1e-9);
+  EXPECT_NEAR(drifting.groundSpeedKnots, 100.0 * std::sqrt(2.0), 1e-9);
+  // Without an airspeed nothing flies the aircraft: heading and speed stay as placed.
+  sim::Aircraft placed;
+  placed.trueHeading = 10.0;
+  placed.groundSpeedKnots = 60.0;
+  placed.autopilotMaster = placed.headingHold = true;
+  placed.selectedHeading = 90.0;
+  placed.Advance(1.0);
+  EXPECT_EQ(placed.trueHeading, 10.0);
+  EXPECT_EQ(placed.groundSpeedKnots, 60.0);
+}
+
+}  // namespace
