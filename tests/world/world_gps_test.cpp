@@ -256,7 +256,7 @@ TEST(FlownAircraft, TurnsTheShorterWayAndDrifts) {
       {350.0, 20.0, 0.0, 2.0, 356.0},  // right across north
       {20.0, 350.0, 0.0, 2.0, 14.0},   // left across north
       {90.0, 80.0, 15.0, 10.0, 95.0},  // reaches 80 M = 95 T and stays
-      {180.0, 0.0, 0.0, 1.0, 183.0},   // opposite: either way, but only 3 degrees
+      {180.0, 0.0, 0.0, 1.0, 177.0},   // exactly opposite: left, 3 degrees
   };
   for (const Case& c : cases) {
     sim::Aircraft aircraft;
