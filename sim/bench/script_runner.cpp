@@ -87,9 +87,7 @@ std::string HexColour(COLORREF colorref) {
 }
 
 int ElementIndexNamed(const std::string& name) {
-  for (std::size_t i = 0; i < sim::kGpsElementNames.size(); ++i) {
-    if (sim::kGpsElementNames[i] == name) return static_cast<int>(i);
-  }
+  if (const auto index = sim::GpsElementIndex(name)) return static_cast<int>(*index);
   throw ScriptError("the gps gauge has no element \"" + name + "\"");
 }
 

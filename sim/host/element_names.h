@@ -3,6 +3,8 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <optional>
 #include <string_view>
 
 namespace sim {
@@ -78,5 +80,13 @@ inline constexpr std::array<std::string_view, 69> kGpsElementNames = {
     "airportIdentChar0",
     "steeringIndicator",
 };
+
+// The chain index of the element with that name, if there is one.
+inline std::optional<std::size_t> GpsElementIndex(std::string_view name) {
+  for (std::size_t i = 0; i < kGpsElementNames.size(); ++i) {
+    if (kGpsElementNames[i] == name) return i;
+  }
+  return std::nullopt;
+}
 
 }  // namespace sim

@@ -83,9 +83,7 @@ class CommandsTest : public ModuleTest {
   }
 
   static int IndexOf(std::string_view name) {
-    for (std::size_t i = 0; i < sim::kGpsElementNames.size(); ++i) {
-      if (sim::kGpsElementNames[i] == name) return static_cast<int>(i);
-    }
+    if (const auto index = sim::GpsElementIndex(name)) return static_cast<int>(*index);
     ADD_FAILURE() << "no element " << name;
     return 0;
   }

@@ -9,37 +9,10 @@
 #include <string_view>
 #include <vector>
 
+#include "sim/host/element_names.h"
 #include "tests/module/module_fixture.h"
 
 namespace skelbor_test {
-
-// The string elements in chain order; index 0 of the chain is the background.
-// clang-format off
-inline constexpr std::string_view kElementNames[] = {
-    "background",
-    // Page 4.
-    "savedSlot14", "savedSlot13", "savedSlot12", "savedSlot11", "savedSlot10",
-    "savedSlot9", "savedSlot8", "savedSlot7", "savedSlot6", "savedSlot5",
-    "savedSlot4", "savedSlot3", "savedSlot2", "savedSlot1", "savedSlot0", "savedHeader",
-    // Page 3.
-    "runwayIlsLine2", "runwayIlsLine1", "runwayDimensions", "runwayHeader",
-    // Page 2.
-    "navaidAircraftBearing", "navaidAircraftBearingLabel", "navaidAircraftRange",
-    "navaidAircraftRangeLabel", "navaidAirportBearing", "navaidAirportBearingLabel",
-    "navaidAirportRange", "navaidAirportRangeLabel", "navaidName", "navaidNameLabel",
-    "navaidIdent", "navaidIdentLabel", "navaidFrequency", "navaidListLabel",
-    // Page 1.
-    "detailsMagVar", "detailsMagVarLabel", "detailsLonMinutes", "detailsLonDegrees",
-    "detailsLonLabel", "detailsElevation", "detailsElevationLabel", "detailsLatMinutes",
-    "detailsLatDegrees", "detailsLatLabel", "detailsCity", "detailsCityLabel", "detailsName",
-    "detailsIdent",
-    // Page 0.
-    "airportEte", "airportEteLabel", "airportGroundSpeed", "airportGroundSpeedLabel",
-    "airportDistance", "airportDistanceLabel", "airportRelBearing", "airportRelBearingLabel",
-    "airportTrack", "airportTrackLabel", "airportBearing", "airportBearingLabel", "airportName",
-    "airportNameLabel", "airportCity", "airportIdentChar3", "airportIdentChar2",
-    "airportIdentChar1", "airportIdentChar0"};
-// clang-format on
 
 inline constexpr char kHidden[] = "(hidden)";
 
@@ -58,9 +31,7 @@ inline constexpr double kNmPerDegree = 6371.0 * 0.54 * 3.141592653589793 / 180.0
 class DisplayTest : public ModuleTest {
  protected:
   static int IndexOf(std::string_view name) {
-    for (int i = 0; i < static_cast<int>(std::size(kElementNames)); ++i) {
-      if (kElementNames[i] == name) return i;
-    }
+    if (const auto index = sim::GpsElementIndex(name)) return static_cast<int>(*index);
     ADD_FAILURE() << "no element " << name;
     return 0;
   }
@@ -86,7 +57,7 @@ class DisplayTest : public ModuleTest {
     std::vector<std::string> shown;
     for (const sim::ElementView& view : gauge->Elements()) {
       if (view.type == ELEMENT_TYPE_STRING && !view.hidden) {
-        shown.emplace_back(kElementNames[view.index]);
+        shown.emplace_back(sim::kGpsElementNames[static_cast<std::size_t>(view.index)]);
       }
     }
     return shown;

@@ -107,8 +107,10 @@ TEST_F(RunwayPageTest, PageChangeHidesTheOldPageAtTheNextUpdate) {
     for (const sim::ElementView& view : gauge->Elements()) {
       if (view.type != ELEMENT_TYPE_STRING) continue;
       if (PageOf(view.index) == step.page) continue;
-      EXPECT_TRUE(view.hidden) << kElementNames[view.index] << " on page " << step.page;
-      EXPECT_EQ(view.text, " ") << kElementNames[view.index] << " on page " << step.page;
+      EXPECT_TRUE(view.hidden) << sim::kGpsElementNames[static_cast<std::size_t>(view.index)]
+                               << " on page " << step.page;
+      EXPECT_EQ(view.text, " ") << sim::kGpsElementNames[static_cast<std::size_t>(view.index)]
+                                << " on page " << step.page;
     }
   }
 }

@@ -50,11 +50,9 @@ class WorldGpsTest : public ::testing::Test {
   }
 
   std::string Line(std::string_view name) const {
-    for (std::size_t i = 0; i < sim::kGpsElementNames.size(); ++i) {
-      if (sim::kGpsElementNames[i] == name) {
-        const sim::ElementView view = gauge->Elements().at(i);
-        return view.hidden ? "(hidden)" : view.text;
-      }
+    if (const auto index = sim::GpsElementIndex(name)) {
+      const sim::ElementView view = gauge->Elements().at(*index);
+      return view.hidden ? "(hidden)" : view.text;
     }
     ADD_FAILURE() << "no element " << name;
     return {};
