@@ -39,15 +39,23 @@ World::World(std::vector<Airport> airports, std::vector<Vor> vors, std::vector<N
   airportPlaces_ = MakeSpatialIndex(airports_, [](const Airport& a) { return a.position; });
   vorPlaces_ = MakeSpatialIndex(vors_, [](const Vor& v) { return v.position; });
   ndbPlaces_ = MakeSpatialIndex(ndbs_, [](const Ndb& n) { return n.position; });
+  for (Airport& airport : airports_)
+    airport.magneticVariation = MagneticVariationAt(airport.position);
+}
 
+double World::MagneticVariationAt(GeoPoint place) const {
   // Half the circumference: the nearest such VOR wherever it is.
   constexpr double kAnywhere = kEarthRadiusMetres * std::numbers::pi;
-  const auto carriesVariation = [this](std::uint32_t item) {
+  const auto nearest = vorPlaces_.Nearest(place, kAnywhere, 1, [this](std::uint32_t item) {
     return CarriesVariation(vors_[item].kind);
-  };
-  for (Airport& airport : airports_) {
-    const auto nearest = vorPlaces_.Nearest(airport.position, kAnywhere, 1, carriesVariation);
-    airport.magneticVariation = nearest.empty() ? 0.0 : vors_[nearest[0].item].magneticVariation;
+  });
+  return nearest.empty() ? 0.0 : vors_[nearest[0].item].magneticVariation;
+}
+
+void World::FixMagneticVariation(double degrees) {
+  for (Airport& airport : airports_) airport.magneticVariation = degrees;
+  for (Vor& vor : vors_) {
+    if (CarriesVariation(vor.kind)) vor.magneticVariation = degrees;
   }
 }
 

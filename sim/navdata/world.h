@@ -35,6 +35,13 @@ class World {
   const std::vector<Vor>& Vors() const { return vors_; }
   const std::vector<Ndb>& Ndbs() const { return ndbs_; }
 
+  // The world's estimate of the magnetic variation at a place, east positive:
+  // the slaved variation of the nearest VOR that carries one, 0 without any.
+  double MagneticVariationAt(GeoPoint place) const;
+  // One variation everywhere instead of the estimate: every airport's and
+  // every variation-carrying VOR's.
+  void FixMagneticVariation(double degrees);
+
   // Items are indexes into Airports(), Vors() and Ndbs().
   const IdentIndex& AirportIdents() const { return airportIdents_; }
   const IdentIndex& VorIdents() const { return vorIdents_; }

@@ -29,17 +29,25 @@ Airport MakeAirport(std::string ident, GeoPoint position) {
 
 TEST(World, AirportVariationComesFromTheNearestVorThatCarriesOne) {
   // An ILS, a DME and a TACAN sit closer to the airport than the VOR-DME.
-  const World world({MakeAirport("XAPT", {10.0, 10.0}), MakeAirport("XFAR", {-60.0, 170.0})},
-                    {MakeVor("ILS", VorKind::Ils, {10.0, 10.001}, 0.0),
-                     MakeVor("DME", VorKind::Dme, {10.0, 10.002}, 0.0),
-                     MakeVor("TAC", VorKind::Tacan, {10.0, 10.003}, 0.0),
-                     MakeVor("VDM", VorKind::VorDme, {10.0, 10.5}, -7.5),
-                     MakeVor("VTC", VorKind::Vortac, {10.0, 11.0}, 3.0),
-                     MakeVor("VOR", VorKind::Vor, {50.0, 10.0}, 12.0)},
-                    {});
+  World world({MakeAirport("XAPT", {10.0, 10.0}), MakeAirport("XFAR", {-60.0, 170.0})},
+              {MakeVor("ILS", VorKind::Ils, {10.0, 10.001}, 0.0),
+               MakeVor("DME", VorKind::Dme, {10.0, 10.002}, 0.0),
+               MakeVor("TAC", VorKind::Tacan, {10.0, 10.003}, 0.0),
+               MakeVor("VDM", VorKind::VorDme, {10.0, 10.5}, -7.5),
+               MakeVor("VTC", VorKind::Vortac, {10.0, 11.0}, 3.0),
+               MakeVor("VOR", VorKind::Vor, {50.0, 10.0}, 12.0)},
+              {});
   EXPECT_DOUBLE_EQ(world.Airports()[0].magneticVariation, -7.5);
   // However far away the nearest one is.
   EXPECT_DOUBLE_EQ(world.Airports()[1].magneticVariation, 3.0);
+  // Anywhere else by the same rule.
+  EXPECT_DOUBLE_EQ(world.MagneticVariationAt({50.1, 10.0}), 12.0);
+
+  // A fixed variation replaces the estimate, and leaves the others at 0.
+  world.FixMagneticVariation(20.0);
+  EXPECT_DOUBLE_EQ(world.Airports()[1].magneticVariation, 20.0);
+  EXPECT_DOUBLE_EQ(world.MagneticVariationAt({10.0, 10.0}), 20.0);
+  EXPECT_DOUBLE_EQ(world.Vors()[1].magneticVariation, 0.0);
   const World withoutVors({MakeAirport("XAPT", {10.0, 10.0})}, {}, {});
   EXPECT_DOUBLE_EQ(withoutVors.Airports()[0].magneticVariation, 0.0);
 }
