@@ -1,71 +1,49 @@
 // skelbor-bench: the substitute simulator from the command line.
-//   skelbor-bench demo [--module FILE]
-//     loads the module as the simulator does and prints what the host sees;
+//   skelbor-bench demo [--out DIR] [--world DIR] [--module FILE]
+//     shows every page, flies to Seattle-Tacoma under the gauge's steering and
+//     writes the pictures, the log and the plot of the flight;
 //   skelbor-bench run FILE [--module FILE]
 //     runs a bench script (exit 0 all expectations held, 1 one failed,
 //     2 the script is faulty).
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstring>
 #include <exception>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <string>
 
+#include "sim/bench/demo.h"
 #include "sim/bench/script_runner.h"
-#include "sim/host/element_names.h"
-#include "sim/host/panel.h"
 
 namespace {
 
-void PrintScreen(const sim::Gauge& gauge) {
-  for (const sim::ElementView& element : gauge.Elements()) {
-    if (element.hidden || element.type != ELEMENT_TYPE_STRING) continue;
-    std::printf("  %-28s \"%s\"\n", std::string(sim::kGpsElementNames[element.index]).c_str(),
-                element.text.c_str());
-  }
+constexpr int kUsageError = 2;
+
+void Usage() {
+  std::fprintf(stderr,
+               "usage: skelbor-bench demo [--out DIR] [--world DIR] [--module FILE]\n"
+               "       skelbor-bench run SCRIPT [--module FILE]\n"
+               "  --world DIR: apt.dat and nav.dat (plain or .gz) instead of the bundled data\n");
 }
 
-void PrintTooltips(const sim::Gauge& gauge) {
-  const char* const names[] = {"LAST", "<", ">", "V", "^", "PAGE", "ACT", "blank", "STO", "RCL"};
-  for (int i = 0; i < 10; ++i) {
-    const int x = 25 + 50 * (i % 5);
-    const int y = i < 5 ? 92 : 117;
-    std::printf("  %-5s %s\n", names[i], gauge.Tooltip(x, y).text.c_str());
-  }
-}
-
-int Demo(const std::filesystem::path& module) {
-  sim::PanelOptions options;
-  options.moduleFile = module;
-  options.settings = "[Default]\nDefaultICAO=KSEA\n";
-  sim::Panel panel(options);
-  std::printf("module %s\n", module.string().c_str());
-  std::printf("exports: Linkage %s, ImportTable found, GetICAO %s, SetICAO %s\n",
-              panel.Linkage().ModuleID == 0x13 ? "(module id 0x13)" : "(unexpected id)",
-              panel.GetIcao != nullptr ? "found" : "missing",
-              panel.SetIcao != nullptr ? "found" : "missing");
-  for (GAUGEHDR* const* entry = panel.Linkage().gauge_header_ptr; *entry != nullptr; ++entry) {
-    std::printf("gauge \"%s\", header version %u, %u mm wide\n", (*entry)->gauge_name,
-                (*entry)->gauge_header_version, (*entry)->size_x_mm);
-  }
-  sim::Gauge& gps = panel.CreateGauge("gps", "", sim::Panel::kGpsWindow);
-  panel.CreateGauge("icon", "");
-  std::printf(
-      "GPS module: none registered (the world's GPS module comes with the navigation data)\n");
-  panel.RunFrames(18);
-  std::printf("after one second, the display shows:\n");
-  PrintScreen(gps);
-  std::printf("tooltips:\n");
-  PrintTooltips(gps);
-  for (int press = 1; press <= 2; ++press) {
-    gps.Click(25, 117, sim::MouseButton::kLeft);
-    panel.RunFrames(3);
-    std::printf("after PAGE press %d, the display shows:\n", press);
-    PrintScreen(gps);
-  }
-  std::printf("ICAO through GetICAO: \"%s\"\n", panel.CallGetIcao().c_str());
-  return 0;
+// apt.dat and nav.dat in a folder, each plain or gzipped.
+std::optional<bench::ScriptRunner::BuiltinWorld> WorldInFolder(
+    const std::filesystem::path& folder) {
+  const auto find = [&](const char* name) -> std::optional<std::filesystem::path> {
+    for (const std::string suffix : {".gz", ""}) {
+      const std::filesystem::path file = folder / (name + suffix);
+      if (std::filesystem::is_regular_file(file)) return file;
+    }
+    return std::nullopt;
+  };
+  const auto apt = find("apt.dat");
+  const auto nav = find("nav.dat");
+  if (!apt || !nav) return std::nullopt;
+  return bench::ScriptRunner::BuiltinWorld{*apt, *nav};
 }
 
 int RunScript(const std::filesystem::path& script_file, const std::filesystem::path& module) {
@@ -74,14 +52,18 @@ int RunScript(const std::filesystem::path& script_file, const std::filesystem::p
     std::fprintf(stderr, "skelbor-bench: cannot read %s\n", script_file.string().c_str());
     return bench::kBadScript;
   }
-  bench::ScriptRunner runner(module, std::cout, std::cerr);
+  bench::ScriptRunner runner(module, bench::ScriptRunner::BuiltinWorld::InFolder(SKELBOR_DATA_DIR),
+                             std::cout, std::cerr);
   return runner.Run(script);
 }
 
-void Usage() {
-  std::fprintf(stderr,
-               "usage: skelbor-bench demo [--module FILE]\n"
-               "       skelbor-bench run SCRIPT [--module FILE]\n");
+int Demo(bench::DemoOptions options) {
+  const bench::DemoOutcome outcome =
+      bench::RunDemo(options, std::cout, isatty(STDERR_FILENO) ? &std::cerr : nullptr);
+  std::cout << "\nwrote:\n";
+  for (const std::filesystem::path& file : outcome.files)
+    std::cout << "  " << file.string() << "\n";
+  return 0;
 }
 
 }  // namespace
@@ -91,19 +73,32 @@ int main(int argc, char** argv) {
   const bool run = argc >= 3 && std::strcmp(argv[1], "run") == 0;
   if (!demo && !run) {
     Usage();
-    return 2;
+    return kUsageError;
   }
-  std::filesystem::path module = SKELBOR_MODULE_FILE;
+  bench::DemoOptions options;
+  options.moduleFile = SKELBOR_MODULE_FILE;
+  options.world = bench::ScriptRunner::BuiltinWorld::InFolder(SKELBOR_DATA_DIR);
+  options.outFolder = "skelbor-demo";
   for (int i = run ? 3 : 2; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--module") == 0 && i + 1 < argc) {
-      module = argv[++i];
+    const bool has_value = i + 1 < argc;
+    if (std::strcmp(argv[i], "--module") == 0 && has_value) {
+      options.moduleFile = argv[++i];
+    } else if (demo && std::strcmp(argv[i], "--out") == 0 && has_value) {
+      options.outFolder = argv[++i];
+    } else if (demo && std::strcmp(argv[i], "--world") == 0 && has_value) {
+      const auto world = WorldInFolder(argv[++i]);
+      if (!world) {
+        std::fprintf(stderr, "skelbor-bench: no apt.dat(.gz) and nav.dat(.gz) in %s\n", argv[i]);
+        return kUsageError;
+      }
+      options.world = *world;
     } else {
       Usage();
-      return 2;
+      return kUsageError;
     }
   }
   try {
-    return run ? RunScript(argv[2], module) : Demo(module);
+    return run ? RunScript(argv[2], options.moduleFile) : Demo(options);
   } catch (const std::exception& error) {
     std::fprintf(stderr, "skelbor-bench: %s\n", error.what());
     return 1;

@@ -1,5 +1,6 @@
 #include "sim/bench/script_runner.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -13,6 +14,8 @@
 #include "sim/draw/png.h"
 #include "sim/draw/text_encoding.h"
 #include "sim/host/element_names.h"
+#include "sim/navdata/geo.h"
+#include "sim/navdata/navdata_error.h"
 
 namespace bench {
 namespace {
@@ -134,8 +137,13 @@ struct ScriptRunner::Line {
   }
 };
 
-ScriptRunner::ScriptRunner(std::filesystem::path module_file, std::ostream& out, std::ostream& err)
-    : moduleFile_(std::move(module_file)), out_(out), err_(err) {}
+ScriptRunner::ScriptRunner(std::filesystem::path module_file, BuiltinWorld builtin,
+                           std::ostream& out, std::ostream& err)
+    : moduleFile_(std::move(module_file)),
+      out_(out),
+      err_(err),
+      builtin_(std::move(builtin)),
+      worldFiles_(builtin_) {}
 
 ScriptRunner::~ScriptRunner() = default;
 
@@ -188,11 +196,69 @@ void ScriptRunner::Load(const std::string& icon_parameter) {
   sim::PanelOptions options;
   options.moduleFile = moduleFile_;
   options.settings = SettingsText();
-  options.gps = gpsKind_ == GpsKind::kScripted ? &gps_ : nullptr;
+  if (gpsKind_ == GpsKind::kScripted) options.gps = &gps_;
+  if (gpsKind_ == GpsKind::kWorld) {
+    sim::navdata::LoadReport report;
+    try {
+      world_ = std::make_unique<sim::navdata::World>(
+          sim::navdata::World::Load(worldFiles_.apt, worldFiles_.nav, report));
+    } catch (const sim::navdata::NavDataError& error) {
+      throw ScriptError(std::string("the navigation data: ") + error.what());
+    }
+    if (report.ProblemCount() != 0) err_ << "navigation data: " << report.Summary() << "\n";
+    if (fixedVariation_) world_->FixMagneticVariation(*fixedVariation_);
+    worldGps_ = std::make_unique<sim::WorldGps>(*world_);
+    options.gps = worldGps_.get();
+  }
   panel_ = std::make_unique<sim::Panel>(options);
   panel_->AircraftState() = aircraft_;
+  FollowVariation();
   panel_->CreateGauge("gps", "", sim::Panel::kGpsWindow);
   panel_->CreateGauge("icon", icon_parameter);
+}
+
+void ScriptRunner::FollowVariation() {
+  sim::Aircraft& aircraft = panel_->AircraftState();
+  if (fixedVariation_) {
+    aircraft.magneticVariation = *fixedVariation_;
+  } else if (world_) {
+    aircraft.magneticVariation =
+        world_->MagneticVariationAt({aircraft.latitude, aircraft.longitude});
+  }
+}
+
+void ScriptRunner::RunFrames(long frames) {
+  // The variation changes slowly: once a simulated second is close enough.
+  constexpr long kFramesPerStep = 18;
+  while (frames > 0) {
+    const long step = std::min(frames, kFramesPerStep);
+    FollowVariation();
+    panel_->RunFrames(static_cast<int>(step));
+    frames -= step;
+  }
+}
+
+void ScriptRunner::PrintFlightPlan() {
+  const std::string& destination = worldGps_->DirectToDestination();
+  if (destination.empty()) {
+    out_ << "no direct-to destination\n";
+    return;
+  }
+  const sim::navdata::Airport* airport = worldGps_->DirectToAirport();
+  if (airport == nullptr) {
+    out_ << "direct to " << text_encoding::Cp1252ToUtf8(destination) << "\n";
+    return;
+  }
+  const sim::Aircraft& aircraft = panel_->AircraftState();
+  const sim::navdata::GeoPoint here{aircraft.latitude, aircraft.longitude};
+  char text[160];
+  std::snprintf(text, sizeof text, " at %.5f %.5f, %.1f NM, true course %03.0f\n",
+                airport->position.latitude, airport->position.longitude,
+                sim::navdata::GreatCircleMetres(here, airport->position) /
+                    sim::navdata::kMetresPerNauticalMile,
+                sim::navdata::InitialCourseDegrees(here, airport->position));
+  out_ << "direct to " << airport->ident << " " << text_encoding::Cp1252ToUtf8(airport->name)
+       << text;
 }
 
 void ScriptRunner::Click(const Line& line) {
@@ -214,12 +280,12 @@ void ScriptRunner::Click(const Line& line) {
   sim::Gauge* gauge = panel.FindGauge(button.gauge);
   if (hold >= 0) {
     gauge->Press(button.x, button.y);
-    panel.RunFrames(static_cast<int>(hold));
+    RunFrames(hold);
     gauge->Release();
   } else {
     gauge->Click(button.x, button.y, right ? sim::MouseButton::kRight : sim::MouseButton::kLeft);
   }
-  panel.RunFrames(1);
+  RunFrames(1);
 }
 
 void ScriptRunner::PrintScreen() {
@@ -242,19 +308,30 @@ void ScriptRunner::WritePicture(const std::string& file, int scale) {
 void ScriptRunner::Execute(const Line& line) {
   const std::string& command = line.Command();
   if (command == "gps") {
-    line.Arguments(1, 1, "gps absent|scripted|world");
+    line.Arguments(1, 1, "gps world|absent|scripted");
     if (panel_) throw ScriptError("the GPS module is chosen before load");
     if (line.words[1] == "absent") {
       gpsKind_ = GpsKind::kAbsent;
     } else if (line.words[1] == "scripted") {
       gpsKind_ = GpsKind::kScripted;
     } else if (line.words[1] == "world") {
-      throw ScriptError("the world GPS module is not available yet");
+      gpsKind_ = GpsKind::kWorld;
     } else {
-      throw ScriptError("usage: gps absent|scripted|world");
+      throw ScriptError("usage: gps world|absent|scripted");
     }
   } else if (command == "world") {
-    throw ScriptError("the world GPS module is not available yet");
+    line.Arguments(1, 2, "world builtin|APT NAV");
+    if (panel_) throw ScriptError("the navigation data is chosen before load");
+    if (line.words.size() == 2) {
+      if (line.words[1] != "builtin") throw ScriptError("usage: world builtin|APT NAV");
+      worldFiles_ = builtin_;
+    } else {
+      for (std::size_t i = 1; i <= 2; ++i) {
+        if (!std::filesystem::is_regular_file(line.words[i]))
+          throw ScriptError("no navigation data file \"" + line.words[i] + "\"");
+      }
+      worldFiles_ = {line.words[1], line.words[2]};
+    }
   } else if (command == "gpsset" || command == "gpstext") {
     if (command == "gpsset") line.Arguments(2, 2, "gpsset NAME NUMBER");
     if (command == "gpstext") line.Arguments(1, 100000, "gpstext NAME TEXT...");
@@ -282,19 +359,32 @@ void ScriptRunner::Execute(const Line& line) {
     }
   } else if (command == "aircraft") {
     line.Arguments(4, 4, "aircraft LAT LON HEADING KNOTS");
+    const double latitude = NumberOf(line.words[1]);
+    const double longitude = NumberOf(line.words[2]);
+    const double knots = NumberOf(line.words[4]);
+    if (std::abs(latitude) > 90.0 || std::abs(longitude) > 180.0)
+      throw ScriptError("a position is -90 to 90 degrees latitude, -180 to 180 longitude");
+    if (knots < 0.0 || knots > 2000.0) throw ScriptError("knots from 0 to 2000");
     sim::Aircraft& aircraft = panel_ ? panel_->AircraftState() : aircraft_;
-    aircraft.latitude = NumberOf(line.words[1]);
-    aircraft.longitude = NumberOf(line.words[2]);
+    aircraft.latitude = latitude;
+    aircraft.longitude = longitude;
     aircraft.trueHeading = NumberOf(line.words[3]);
     aircraft.trueTrack.reset();
-    aircraft.groundSpeedKnots = NumberOf(line.words[4]);
+    // Flown at that airspeed: the wind makes ground speed and track.
+    aircraft.airspeedKnots = knots;
+    aircraft.groundSpeedKnots = knots;
   } else if (command == "wind") {
     line.Arguments(2, 2, "wind FROM KNOTS");
-    windFrom_ = NumberOf(line.words[1]);
-    windKnots_ = NumberOf(line.words[2]);
+    const double knots = NumberOf(line.words[2]);
+    if (knots < 0.0 || knots > 500.0) throw ScriptError("wind knots from 0 to 500");
+    sim::Aircraft& aircraft = panel_ ? panel_->AircraftState() : aircraft_;
+    aircraft.windFromDegrees = NumberOf(line.words[1]);
+    aircraft.windKnots = knots;
   } else if (command == "magvar") {
     line.Arguments(1, 1, "magvar DEGREES");
-    (panel_ ? panel_->AircraftState() : aircraft_).magneticVariation = NumberOf(line.words[1]);
+    fixedVariation_ = NumberOf(line.words[1]);
+    if (world_) world_->FixMagneticVariation(*fixedVariation_);
+    if (panel_) FollowVariation();
   } else if (command == "units") {
     line.Arguments(1, 1, "units 0|1|2");
     (panel_ ? panel_->AircraftState() : aircraft_).units =
@@ -306,12 +396,14 @@ void ScriptRunner::Execute(const Line& line) {
   } else if (command == "frames") {
     line.Arguments(1, 1, "frames N");
     const long frames = IntegerOf(line.words[1], 0, 10000000);
-    LoadedOrThrow(line).RunFrames(static_cast<int>(frames));
+    LoadedOrThrow(line);
+    RunFrames(frames);
   } else if (command == "seconds") {
     line.Arguments(1, 1, "seconds S");
     const double seconds = NumberOf(line.words[1]);
     if (seconds < 0 || seconds > 500000) throw ScriptError("seconds from 0 to 500000");
-    LoadedOrThrow(line).RunFrames(static_cast<int>(std::lround(seconds * 18.0)));
+    LoadedOrThrow(line);
+    RunFrames(std::lround(seconds * 18.0));
   } else if (command == "click") {
     Click(line);
   } else if (command == "seticao") {
@@ -348,6 +440,16 @@ void ScriptRunner::Execute(const Line& line) {
     std::ostringstream text;
     text << file.rdbuf();
     out_ << text_encoding::Cp1252ToUtf8(text.str());
+  } else if (command == "flightplan") {
+    line.Arguments(0, 0, "flightplan");
+    LoadedOrThrow(line);
+    if (gpsKind_ == GpsKind::kScripted)
+      throw ScriptError("a scripted GPS module keeps no flight plan");
+    if (worldGps_) {
+      PrintFlightPlan();
+    } else {
+      out_ << "no direct-to destination\n";
+    }
   } else if (command == "aircraft?") {
     line.Arguments(0, 0, "aircraft?");
     const sim::Aircraft& aircraft = LoadedOrThrow(line).AircraftState();

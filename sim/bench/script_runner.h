@@ -5,7 +5,6 @@
 
 #include <filesystem>
 #include <istream>
-#include <map>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -15,6 +14,8 @@
 #include "sim/gps/scripted_gps.h"
 #include "sim/host/aircraft.h"
 #include "sim/host/panel.h"
+#include "sim/navdata/world.h"
+#include "sim/worldgps/world_gps.h"
 
 namespace bench {
 
@@ -25,9 +26,19 @@ inline constexpr int kBadScript = 2;
 
 class ScriptRunner {
  public:
+  // The navigation data `world builtin` means: apt.dat.gz and nav.dat.gz in one folder.
+  struct BuiltinWorld {
+    std::filesystem::path apt;
+    std::filesystem::path nav;
+    static BuiltinWorld InFolder(const std::filesystem::path& folder) {
+      return {folder / "apt.dat.gz", folder / "nav.dat.gz"};
+    }
+  };
+
   // out receives what the commands print and the FAIL lines; err the reason
   // a script stops.
-  ScriptRunner(std::filesystem::path module_file, std::ostream& out, std::ostream& err);
+  ScriptRunner(std::filesystem::path module_file, BuiltinWorld builtin, std::ostream& out,
+               std::ostream& err);
   ~ScriptRunner();
 
   // Runs every line; stops at the first line that is not a command or cannot
@@ -36,6 +47,13 @@ class ScriptRunner {
 
   // The panel after `load` (null before).
   sim::Panel* LoadedPanel() { return panel_.get(); }
+  // The world and its GPS module after a `load` with `gps world` (null otherwise).
+  const sim::navdata::World* LoadedWorld() const { return world_.get(); }
+  const sim::WorldGps* LoadedWorldGps() const { return worldGps_.get(); }
+
+  // Runs frames, keeping the aircraft's magnetic variation at the world's
+  // estimate for where it flies unless `magvar` fixed it.
+  void RunFrames(long frames);
 
  private:
   struct Line;
@@ -48,17 +66,22 @@ class ScriptRunner {
   std::string SettingsText() const;
   void PrintScreen();
   void WritePicture(const std::string& file, int scale);
+  void PrintFlightPlan();
+  void FollowVariation();
 
   std::filesystem::path moduleFile_;
   std::ostream& out_;
   std::ostream& err_;
-  enum class GpsKind { kAbsent, kScripted } gpsKind_ = GpsKind::kAbsent;
+  enum class GpsKind { kAbsent, kScripted, kWorld } gpsKind_ = GpsKind::kWorld;
   sim::ScriptedGps gps_;
+  BuiltinWorld builtin_;
+  BuiltinWorld worldFiles_;  // read at `load` with gps world
+  std::unique_ptr<sim::navdata::World> world_;
+  std::unique_ptr<sim::WorldGps> worldGps_;
+  std::optional<double> fixedVariation_;
   // section -> key -> value, in the order first written.
   std::vector<std::pair<std::string, std::vector<std::pair<std::string, std::string>>>> settings_;
   sim::Aircraft aircraft_;  // until the load
-  double windFrom_ = 0.0;   // kept for the flight model
-  double windKnots_ = 0.0;
   std::unique_ptr<sim::Panel> panel_;
   std::size_t keysShown_ = 0;  // key events printed by `keys` so far
   bool failed_ = false;

@@ -35,7 +35,9 @@ class BenchTest : public ::testing::Test {
   int Run(const std::string& script) {
     out_.str("");
     err_.str("");
-    runner_ = std::make_unique<bench::ScriptRunner>(SKELBOR_MODULE_FILE, out_, err_);
+    runner_ = std::make_unique<bench::ScriptRunner>(
+        SKELBOR_MODULE_FILE, bench::ScriptRunner::BuiltinWorld::InFolder(WORLD_DATA_DIR), out_,
+        err_);
     std::istringstream in(script);
     return runner_->Run(in);
   }

@@ -34,8 +34,14 @@ TEST_F(BenchTest, FaultyLinesStopTheRunWithTheirNumber) {
   };
   const std::vector<Case> cases = {
       {"# comment\n\nfly away\n", 3, "\"fly\" is not a command"},
-      {"gps world\n", 1, "not available yet"},
-      {"world builtin\n", 1, "not available yet"},
+      {"world moon\n", 1, "usage: world"},
+      {"world nowhere.dat nav.dat\n", 1, "no navigation data file \"nowhere.dat\""},
+      {"load\nworld builtin\n", 2, "before load"},
+      {"world cut.dat cut.dat\nload\n", 2, "the navigation data: "},
+      {"gps scripted\nload\nflightplan\n", 3, "keeps no flight plan"},
+      {"aircraft 95 0 0 100\n", 1, "-90 to 90 degrees latitude"},
+      {"aircraft 47 -122 0 -1\n", 1, "knots from 0 to 2000"},
+      {"wind 270 -5\n", 1, "wind knots from 0 to 500"},
       {"gps sideways\n", 1, "usage: gps"},
       {"gpsset FacilityValid 1\n", 1, "needs gps scripted"},
       {"gps scripted\ngpsset FacilityValid one\n", 2, "\"one\" is not a number"},
@@ -54,6 +60,7 @@ TEST_F(BenchTest, FaultyLinesStopTheRunWithTheirNumber) {
       {"load\nexpect-key 103CA 225\n", 2, "not a key event id"},
       {"load\npng out.png 0\n", 2, "from 1 to 16"},
   };
+  std::ofstream("cut.dat") << "not navigation data\n";
   for (const Case& c : cases) {
     EXPECT_EQ(Run(c.script), bench::kBadScript) << c.script;
     const std::string err = err_.str();
@@ -116,6 +123,41 @@ TEST_F(BenchTest, ScreenKeysAndSettingsPrintAsUtf8) {
   // The close box and the icon toggle window 7; each event printed once.
   EXPECT_NE(out.find("0x103CA\t7\n0x103CA\t7\n[UserWaypoints]"), std::string::npos) << out;
   EXPECT_NE(out.find("1234=Café\n"), std::string::npos) << out;
+}
+
+TEST_F(BenchTest, TheWorldFliesTheWindAndAFixedVariationHoldsEverywhere) {
+  const std::string setup =
+      "setting Default DefaultICAO KSEA\n"
+      "aircraft 47.1 -122.7 0 100\n"
+      "wind 270 20\n";
+  const std::string pages =
+      "load\n"
+      "seconds 2\n"
+      "aircraft?\n"
+      "flightplan\n"
+      "click ACT right\n"
+      "flightplan\n"
+      "click PAGE\n"
+      "frames 3\n";
+  // Heading north, the wind from the west: the track drifts right.
+  ASSERT_EQ(Run(setup + "magvar -12.5\n" + pages + "expect detailsMagVar -12.5°\n"),
+            bench::kAllHeld)
+      << out_.str() << err_.str();
+  const std::string out = out_.str();
+  EXPECT_NE(out.find("heading 0.0 track 11.3 groundspeed 102.0 kt\n"), std::string::npos) << out;
+  EXPECT_NE(out.find("no direct-to destination\ndirect to KSEA Seattle Tacoma Intl at 47.45"),
+            std::string::npos)
+      << out;
+  EXPECT_EQ(runner_->LoadedPanel()->AircraftState().magneticVariation, -12.5);
+
+  // Without magvar the aircraft carries the world's estimate where it flies.
+  ASSERT_EQ(Run(setup + pages + "seconds 60\n"), bench::kAllHeld) << err_.str();
+  const sim::Aircraft& aircraft = runner_->LoadedPanel()->AircraftState();
+  const double estimate =
+      runner_->LoadedWorld()->MagneticVariationAt({aircraft.latitude, aircraft.longitude});
+  EXPECT_NE(estimate, 0.0);
+  EXPECT_EQ(aircraft.magneticVariation, estimate);
+  EXPECT_EQ(runner_->LoadedWorldGps()->DirectToDestination(), "A      KSEA");
 }
 
 int ExitStatusOf(const std::string& command) {
