@@ -15,7 +15,7 @@ namespace bench {
 
 struct DemoOptions {
   std::filesystem::path moduleFile;
-  ScriptRunner::BuiltinWorld world;      // the navigation data
+  ScriptRunner::WorldFiles world;        // the navigation data
   std::filesystem::path outFolder;       // created when missing
   int scale = 2;                         // of the page pictures
   double longestFlightSeconds = 3600.0;  // simulated; the demo fails beyond it

@@ -31,8 +31,7 @@ void Usage() {
 }
 
 // apt.dat and nav.dat in a folder, each plain or gzipped.
-std::optional<bench::ScriptRunner::BuiltinWorld> WorldInFolder(
-    const std::filesystem::path& folder) {
+std::optional<bench::ScriptRunner::WorldFiles> WorldInFolder(const std::filesystem::path& folder) {
   const auto find = [&](const char* name) -> std::optional<std::filesystem::path> {
     for (const std::string suffix : {".gz", ""}) {
       const std::filesystem::path file = folder / (name + suffix);
@@ -43,7 +42,7 @@ std::optional<bench::ScriptRunner::BuiltinWorld> WorldInFolder(
   const auto apt = find("apt.dat");
   const auto nav = find("nav.dat");
   if (!apt || !nav) return std::nullopt;
-  return bench::ScriptRunner::BuiltinWorld{*apt, *nav};
+  return bench::ScriptRunner::WorldFiles{*apt, *nav};
 }
 
 int RunScript(const std::filesystem::path& script_file, const std::filesystem::path& module) {
@@ -52,7 +51,7 @@ int RunScript(const std::filesystem::path& script_file, const std::filesystem::p
     std::fprintf(stderr, "skelbor-bench: cannot read %s\n", script_file.string().c_str());
     return bench::kBadScript;
   }
-  bench::ScriptRunner runner(module, bench::ScriptRunner::BuiltinWorld::InFolder(SKELBOR_DATA_DIR),
+  bench::ScriptRunner runner(module, bench::ScriptRunner::WorldFiles::InFolder(SKELBOR_DATA_DIR),
                              std::cout, std::cerr);
   return runner.Run(script);
 }
@@ -77,7 +76,7 @@ int main(int argc, char** argv) {
   }
   bench::DemoOptions options;
   options.moduleFile = SKELBOR_MODULE_FILE;
-  options.world = bench::ScriptRunner::BuiltinWorld::InFolder(SKELBOR_DATA_DIR);
+  options.world = bench::ScriptRunner::WorldFiles::InFolder(SKELBOR_DATA_DIR);
   options.outFolder = "skelbor-demo";
   for (int i = run ? 3 : 2; i < argc; ++i) {
     const bool has_value = i + 1 < argc;

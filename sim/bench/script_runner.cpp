@@ -137,8 +137,8 @@ struct ScriptRunner::Line {
   }
 };
 
-ScriptRunner::ScriptRunner(std::filesystem::path module_file, BuiltinWorld builtin,
-                           std::ostream& out, std::ostream& err)
+ScriptRunner::ScriptRunner(std::filesystem::path module_file, WorldFiles builtin, std::ostream& out,
+                           std::ostream& err)
     : moduleFile_(std::move(module_file)),
       out_(out),
       err_(err),

@@ -26,18 +26,19 @@ inline constexpr int kBadScript = 2;
 
 class ScriptRunner {
  public:
-  // The navigation data `world builtin` means: apt.dat.gz and nav.dat.gz in one folder.
-  struct BuiltinWorld {
+  // The navigation data: an apt.dat and a nav.dat, each plain or gzipped.
+  struct WorldFiles {
     std::filesystem::path apt;
     std::filesystem::path nav;
-    static BuiltinWorld InFolder(const std::filesystem::path& folder) {
+    static WorldFiles InFolder(const std::filesystem::path& folder) {
       return {folder / "apt.dat.gz", folder / "nav.dat.gz"};
     }
   };
 
   // out receives what the commands print and the FAIL lines; err the reason
   // a script stops.
-  ScriptRunner(std::filesystem::path module_file, BuiltinWorld builtin, std::ostream& out,
+  // `builtin` is what `world builtin` (the default) reads.
+  ScriptRunner(std::filesystem::path module_file, WorldFiles builtin, std::ostream& out,
                std::ostream& err);
   ~ScriptRunner();
 
@@ -74,8 +75,8 @@ class ScriptRunner {
   std::ostream& err_;
   enum class GpsKind { kAbsent, kScripted, kWorld } gpsKind_ = GpsKind::kWorld;
   sim::ScriptedGps gps_;
-  BuiltinWorld builtin_;
-  BuiltinWorld worldFiles_;  // read at `load` with gps world
+  WorldFiles builtin_;
+  WorldFiles worldFiles_;  // read at `load` with gps world
   std::unique_ptr<sim::navdata::World> world_;
   std::unique_ptr<sim::WorldGps> worldGps_;
   std::optional<double> fixedVariation_;

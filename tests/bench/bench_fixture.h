@@ -36,8 +36,7 @@ class BenchTest : public ::testing::Test {
     out_.str("");
     err_.str("");
     runner_ = std::make_unique<bench::ScriptRunner>(
-        SKELBOR_MODULE_FILE, bench::ScriptRunner::BuiltinWorld::InFolder(WORLD_DATA_DIR), out_,
-        err_);
+        SKELBOR_MODULE_FILE, bench::ScriptRunner::WorldFiles::InFolder(WORLD_DATA_DIR), out_, err_);
     std::istringstream in(script);
     return runner_->Run(in);
   }

@@ -24,7 +24,7 @@ std::string ReadFile(const std::filesystem::path& file) {
 TEST_F(BenchTest, TheDemoFliesToSeattleAndWritesEveryPicture) {
   bench::DemoOptions options;
   options.moduleFile = SKELBOR_MODULE_FILE;
-  options.world = bench::ScriptRunner::BuiltinWorld::InFolder(WORLD_DATA_DIR);
+  options.world = bench::ScriptRunner::WorldFiles::InFolder(WORLD_DATA_DIR);
   options.outFolder = folder_ / "out";
   options.scale = 1;
   std::ostringstream out;
