@@ -13,7 +13,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <optional>
 #include <string>
 
 #include "sim/bench/demo.h"
@@ -28,21 +27,6 @@ void Usage() {
                "usage: skelbor-bench demo [--out DIR] [--world DIR] [--module FILE]\n"
                "       skelbor-bench run SCRIPT [--module FILE]\n"
                "  --world DIR: apt.dat and nav.dat (plain or .gz) instead of the bundled data\n");
-}
-
-// apt.dat and nav.dat in a folder, each plain or gzipped.
-std::optional<bench::ScriptRunner::WorldFiles> WorldInFolder(const std::filesystem::path& folder) {
-  const auto find = [&](const char* name) -> std::optional<std::filesystem::path> {
-    for (const std::string suffix : {".gz", ""}) {
-      const std::filesystem::path file = folder / (name + suffix);
-      if (std::filesystem::is_regular_file(file)) return file;
-    }
-    return std::nullopt;
-  };
-  const auto apt = find("apt.dat");
-  const auto nav = find("nav.dat");
-  if (!apt || !nav) return std::nullopt;
-  return bench::ScriptRunner::WorldFiles{*apt, *nav};
 }
 
 int RunScript(const std::filesystem::path& script_file, const std::filesystem::path& module) {
@@ -85,12 +69,11 @@ int main(int argc, char** argv) {
     } else if (demo && std::strcmp(argv[i], "--out") == 0 && has_value) {
       options.outFolder = argv[++i];
     } else if (demo && std::strcmp(argv[i], "--world") == 0 && has_value) {
-      const auto world = WorldInFolder(argv[++i]);
-      if (!world) {
+      options.world = bench::ScriptRunner::WorldFiles::InFolder(argv[++i]);
+      if (!options.world.Exist()) {
         std::fprintf(stderr, "skelbor-bench: no apt.dat(.gz) and nav.dat(.gz) in %s\n", argv[i]);
         return kUsageError;
       }
-      options.world = *world;
     } else {
       Usage();
       return kUsageError;

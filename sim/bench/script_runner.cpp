@@ -137,6 +137,21 @@ struct ScriptRunner::Line {
   }
 };
 
+ScriptRunner::WorldFiles ScriptRunner::WorldFiles::InFolder(const std::filesystem::path& folder) {
+  const auto find = [&](const std::string& name) {
+    const std::filesystem::path plain = folder / name;
+    const std::filesystem::path gzipped = folder / (name + ".gz");
+    return !std::filesystem::is_regular_file(gzipped) && std::filesystem::is_regular_file(plain)
+               ? plain
+               : gzipped;
+  };
+  return {find("apt.dat"), find("nav.dat")};
+}
+
+bool ScriptRunner::WorldFiles::Exist() const {
+  return std::filesystem::is_regular_file(apt) && std::filesystem::is_regular_file(nav);
+}
+
 ScriptRunner::ScriptRunner(std::filesystem::path module_file, WorldFiles builtin, std::ostream& out,
                            std::ostream& err)
     : moduleFile_(std::move(module_file)),

@@ -30,9 +30,9 @@ class ScriptRunner {
   struct WorldFiles {
     std::filesystem::path apt;
     std::filesystem::path nav;
-    static WorldFiles InFolder(const std::filesystem::path& folder) {
-      return {folder / "apt.dat.gz", folder / "nav.dat.gz"};
-    }
+    // Each file gzipped or plain in the folder; the gzipped name when neither is there.
+    static WorldFiles InFolder(const std::filesystem::path& folder);
+    bool Exist() const;
   };
 
   // out receives what the commands print and the FAIL lines; err the reason

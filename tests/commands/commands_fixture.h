@@ -9,10 +9,8 @@
 #include <fstream>
 #include <map>
 #include <string>
-#include <string_view>
 #include <vector>
 
-#include "sim/host/element_names.h"
 #include "tests/module/module_fixture.h"
 
 namespace skelbor_test {
@@ -80,28 +78,6 @@ class CommandsTest : public ModuleTest {
       if (event.id == id) values.push_back(event.value);
     }
     return values;
-  }
-
-  static int IndexOf(std::string_view name) {
-    if (const auto index = sim::GpsElementIndex(name)) return static_cast<int>(*index);
-    ADD_FAILURE() << "no element " << name;
-    return 0;
-  }
-
-  sim::ElementView View(std::string_view name) const {
-    return gauge->Elements().at(static_cast<std::size_t>(IndexOf(name)));
-  }
-
-  // What a string element shows, "(hidden)" when it does not.
-  std::string Line(std::string_view name) const {
-    const sim::ElementView view = View(name);
-    return view.hidden ? "(hidden)" : view.text;
-  }
-
-  // The four ident cells of the entry line, left to right.
-  std::string IdentCells() const {
-    return Line("airportIdentChar0") + Line("airportIdentChar1") + Line("airportIdentChar2") +
-           Line("airportIdentChar3");
   }
 
   // The bitmap the steering lamp shows: 512 dark, 513 red.

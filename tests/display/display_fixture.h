@@ -14,8 +14,6 @@
 
 namespace skelbor_test {
 
-inline constexpr char kHidden[] = "(hidden)";
-
 // The page an element belongs to, from its place in the chain.
 inline int PageOf(int index) {
   if (index <= 16) return 4;
@@ -30,22 +28,6 @@ inline constexpr double kNmPerDegree = 6371.0 * 0.54 * 3.141592653589793 / 180.0
 
 class DisplayTest : public ModuleTest {
  protected:
-  static int IndexOf(std::string_view name) {
-    if (const auto index = sim::GpsElementIndex(name)) return static_cast<int>(*index);
-    ADD_FAILURE() << "no element " << name;
-    return 0;
-  }
-
-  sim::ElementView View(std::string_view name) const {
-    return gauge->Elements().at(static_cast<std::size_t>(IndexOf(name)));
-  }
-
-  // What the element shows, or kHidden.
-  std::string Line(std::string_view name) const {
-    const sim::ElementView view = View(name);
-    return view.hidden ? kHidden : view.text;
-  }
-
   std::vector<std::string> Lines(const std::vector<std::string_view>& names) const {
     std::vector<std::string> lines;
     for (std::string_view name : names) lines.push_back(Line(name));

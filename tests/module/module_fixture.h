@@ -6,9 +6,11 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "sim/gps/scripted_gps.h"
+#include "sim/host/element_names.h"
 #include "sim/host/panel.h"
 
 namespace skelbor_test {
@@ -47,6 +49,31 @@ inline Point Centre(Button button) {
   }
 }
 
+inline constexpr char kHidden[] = "(hidden)";
+
+// The gps gauge's elements as a person reads them: by name.
+inline int IndexOf(std::string_view name) {
+  if (const auto index = sim::GpsElementIndex(name)) return static_cast<int>(*index);
+  ADD_FAILURE() << "no element " << name;
+  return 0;
+}
+
+inline sim::ElementView ViewOf(const sim::Gauge& gauge, std::string_view name) {
+  return gauge.Elements().at(static_cast<std::size_t>(IndexOf(name)));
+}
+
+// What a string element shows, or kHidden.
+inline std::string LineOf(const sim::Gauge& gauge, std::string_view name) {
+  const sim::ElementView view = ViewOf(gauge, name);
+  return view.hidden ? kHidden : view.text;
+}
+
+// The four ident cells of the entry line, left to right.
+inline std::string IdentCellsOf(const sim::Gauge& gauge) {
+  return LineOf(gauge, "airportIdentChar0") + LineOf(gauge, "airportIdentChar1") +
+         LineOf(gauge, "airportIdentChar2") + LineOf(gauge, "airportIdentChar3");
+}
+
 class ModuleTest : public ::testing::Test {
  protected:
   // Loads the module with a settings file (may be empty) and the scripted GPS
@@ -76,6 +103,10 @@ class ModuleTest : public ::testing::Test {
     return {TooltipOf(Button::kLast), TooltipOf(Button::kPrevious), TooltipOf(Button::kNext),
             TooltipOf(Button::kDown), TooltipOf(Button::kUp)};
   }
+
+  sim::ElementView View(std::string_view name) const { return ViewOf(*gauge, name); }
+  std::string Line(std::string_view name) const { return LineOf(*gauge, name); }
+  std::string IdentCells() const { return IdentCellsOf(*gauge); }
 
   // The GPS writes since the last call, described ("W Name=value").
   std::vector<std::string> TakeWrites() {

@@ -10,7 +10,6 @@
 #include <string_view>
 #include <vector>
 
-#include "sim/host/element_names.h"
 #include "sim/host/panel.h"
 #include "sim/navdata/geo.h"
 #include "tests/module/module_fixture.h"
@@ -49,19 +48,8 @@ class WorldGpsTest : public ::testing::Test {
     gauge->Click(point.x, point.y, mouse);
   }
 
-  std::string Line(std::string_view name) const {
-    if (const auto index = sim::GpsElementIndex(name)) {
-      const sim::ElementView view = gauge->Elements().at(*index);
-      return view.hidden ? "(hidden)" : view.text;
-    }
-    ADD_FAILURE() << "no element " << name;
-    return {};
-  }
-
-  std::string IdentCells() const {
-    return Line("airportIdentChar0") + Line("airportIdentChar1") + Line("airportIdentChar2") +
-           Line("airportIdentChar3");
-  }
+  std::string Line(std::string_view name) const { return skelbor_test::LineOf(*gauge, name); }
+  std::string IdentCells() const { return skelbor_test::IdentCellsOf(*gauge); }
 
   const sim::navdata::Airport& Seattle() const { return *BundledWorld().FindAirport("KSEA"); }
 
