@@ -42,7 +42,7 @@ constexpr MOUSERECT Child(PIXBOX box, SINT32 cursor, FLAGS32 flags, PMOUSE_FUNCT
 
 }  // namespace
 
-const MOUSERECT gpsMouseTable[] = {
+MOUSERECT gpsMouseTable[] = {
     Parent({0, 0, 0, 0}),
     Parent(kCloseBox, 0xAB87),
     EndParent(),

@@ -20,8 +20,14 @@ void SteerFromAircraft() {
               &gaugeState.steeringBearing);
 }
 
+// The simulator's heading-hold event is a toggle: sent while the hold is
+// already on, it would switch it off.
+void SwitchHeadingHoldOn() {
+  if (gaugeState.simAutopilotHeadingHold.var_value.n == 0.0) SendKeyEvent(kKeyHeadingHoldToggle, 0);
+}
+
 void Engage(double timer) {
-  SendKeyEvent(kKeyHeadingHoldOn, 0);
+  SwitchHeadingHoldOn();
   SteerFromAircraft();
   SendKeyEvent(kKeySetHeadingBug,
                static_cast<UINT32>(static_cast<std::int32_t>(gaugeState.steeringBearing + 0.5)));
@@ -79,7 +85,7 @@ void SteeringStep() {
   if (gaugeState.steerTimer <= 10.0) return;
   SteerFromAircraft();
   if (std::fabs(gaugeState.groundTrackDeg - gaugeState.steeringBearing) <= 1.0) return;
-  if (gaugeState.simAutopilotHeadingHold.var_value.n == 0.0) SendKeyEvent(kKeyHeadingHoldOn, 0);
+  SwitchHeadingHoldOn();
   gaugeState.steeringHeading = gaugeState.steeringBearing + gaugeState.headingMinusTrack;
   if (gaugeState.steeringHeading > 360.0) gaugeState.steeringHeading -= 360.0;
   if (gaugeState.steeringHeading < 0.0) gaugeState.steeringHeading += 360.0;

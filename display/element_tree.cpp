@@ -13,14 +13,19 @@ constexpr FLAGS32 kImageFlags = 0x83;
 constexpr SINT32 kBackgroundBitmap = 256;
 constexpr SINT32 kIndicatorDarkBitmap = 512;
 constexpr SINT32 kIndicatorRedBitmap = 513;
+// The host finds an icon element's icons at consecutive resource ids.
+static_assert(kIndicatorRedBitmap == kIndicatorDarkBitmap + 1);
 constexpr SINT32 kTextHeight = 17;
+// 12 pixels to the em: the tightest labels just fill their boxes at that size
+// ("Airport:" takes 44 of its 45 pixels), which a 17-pixel em would overrun.
+constexpr SINT32 kFontPixels = 12;
 
 extern ELEMENT_STATIC_IMAGE background;
 extern ELEMENT_STRING strings[kStringCount];
 extern ELEMENT_ICON steeringIndicator;
 
 // Each element's next-element list holds one entry: the next of the chain.
-ELEMENT_HEADER* const chainLinks[kStringCount + 1][2] = {
+ELEMENT_HEADER* chainLinks[kStringCount + 1][2] = {
 #define LINK(i) \
   { &strings[i].header, nullptr }
     LINK(0),
@@ -104,17 +109,17 @@ constexpr ELEMENT_STRING StringElement(int position, SINT32 x, SINT32 y, SINT32 
                  .gauge_header = &gpsGaugeHeader,
                  .next_element = chainLinks[position],
                  .image_flags = kImageFlags},
-      .source_var = {0, 0, 0},
-      .box = {x, y, width, kTextHeight},
+      .img_size = {width, kTextHeight},
+      .fg_color = 0x00FFFFFF,
+      .bg_color = 0x00000000,
+      .hilite_color = 0x00000000,
       .font_name = "Arial",
       .font_weight = 725,
       .font_charset = DEFAULT_CHARSET,
-      .fg_color = 0x00FFFFFF,
-      .bg_color = 0x00000000,
-      .highlight_color = 0x00000000,
       .draw_text_flags = align,
       .max_string_length = chars,
-      .update_string_callback = callback,
+      .char_height = kFontPixels,
+      .update_cb = callback,
   };
 }
 
@@ -212,15 +217,16 @@ ELEMENT_ICON steeringIndicator = {
                .position = {235, 65},
                .gauge_header = &gpsGaugeHeader,
                .image_flags = kImageFlags},
-    .update_icon_callback = ShowSteeringIndicator,
-    .picture_count = 2,
-    .switch_setting = 3,
-    .resource_ids = {kIndicatorDarkBitmap, kIndicatorRedBitmap},
+    .switch_type = ICON_SWITCH_TYPE_STEP_TO,
+    .scale = 1.0,
+    .offset = 0,
+    .num_icons = 2,
+    .update_cb = ShowSteeringIndicator,
 };
 
 }  // namespace
 
-ELEMENT_HEADER* const gpsElementList[] = {&background.header, nullptr};
+ELEMENT_HEADER* gpsElementList[] = {&background.header, nullptr};
 
 FLOAT64 FSAPI ShowSteeringIndicator(ELEMENT_ICON* /*element*/) {
   return static_cast<FLOAT64>(gaugeState.steeringActive);

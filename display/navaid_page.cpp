@@ -34,8 +34,8 @@ constexpr double kMetresPerNauticalMile = 1851.8518518518517;
 constexpr std::size_t kNameChars = 28;
 constexpr double kVorFilter = 191.0;
 constexpr double kSkippedFrequencyType = 2.0;
-// Left in the upper half of the name record's character count while the
-// frequency list is shown; the capacity, the lower half, stays as declared.
+// Left in the name record's character width, the two bytes after its
+// capacity, while the frequency list is shown; the capacity stays as declared.
 constexpr UINT16 kFrequencyNameMark = 45;
 
 bool OnPage() { return gaugeState.currentPage == kPageNavaids; }
@@ -213,7 +213,7 @@ FLOAT64 FSAPI ShowNavaidName(ELEMENT_STRING* element) {
   if (!OnPage()) return HideText(element);
   const char* name = "";
   if (FrequencyList()) {
-    element->string_length_high = kFrequencyNameMark;
+    element->char_width = kFrequencyNameMark;
     name = GetGpsString("WaypointAirportFrequencyName");
   } else {
     const NavaidProperties& navaid = Navaid();

@@ -6,7 +6,7 @@
 
 namespace {
 
-template <ELEMENT_HEADER* const* List>
+template <ELEMENT_HEADER** List>
 struct StandardRoutines {
   static void FSAPI Query() { Panels()->element_list_query(List[0]); }
   static void FSAPI Install(PVOID resource) { Panels()->element_list_install(List[0], resource); }

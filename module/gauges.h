@@ -7,8 +7,8 @@ extern GAUGEHDR gpsGaugeHeader;
 extern GAUGEHDR iconGaugeHeader;
 
 // The gps gauge's element list (display) and mouse table (controls).
-extern ELEMENT_HEADER* const gpsElementList[];
-extern const MOUSERECT gpsMouseTable[];
+extern ELEMENT_HEADER* gpsElementList[];
+extern MOUSERECT gpsMouseTable[];
 
 // The gps gauge callback: the update cycle's clock.
 void FSAPI GpsGaugeCallback(GAUGEHDR* gauge, SINT32 service_id, UINT32 extra_data);

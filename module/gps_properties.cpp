@@ -33,24 +33,27 @@ void BindGpsModule() {
 
 double GetGpsNumber(const char* name) {
   double value = 0.0;
-  if (ConvertName(name)) gaugeState.gaugeCallback->GetPropertyValue(gaugeState.propertyId, &value);
+  if (ConvertName(name))
+    gaugeState.gaugeCallback->GetPropertyValueNumber(gaugeState.propertyId, &value);
   return value;
 }
 
 const char* GetGpsString(const char* name) {
   const char* value = "";
-  if (ConvertName(name)) gaugeState.gaugeCallback->GetPropertyValue(gaugeState.propertyId, &value);
+  if (ConvertName(name))
+    gaugeState.gaugeCallback->GetPropertyValueText(gaugeState.propertyId, &value);
   return value == nullptr ? "" : value;
 }
 
 void SetGpsNumber(const char* name, double value) {
-  if (ConvertName(name)) gaugeState.gaugeCallback->SetPropertyValue(gaugeState.propertyId, value);
+  if (ConvertName(name))
+    gaugeState.gaugeCallback->SetPropertyValueNumber(gaugeState.propertyId, value);
 }
 
 void SetGpsString(const char* name, const char* value) {
   if (ConvertName(name)) {
-    gaugeState.gaugeCallback->SetPropertyValue(gaugeState.propertyId,
-                                               value == nullptr ? "" : value);
+    gaugeState.gaugeCallback->SetPropertyValueText(gaugeState.propertyId,
+                                                   value == nullptr ? "" : value);
   }
 }
 

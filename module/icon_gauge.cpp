@@ -27,9 +27,9 @@ BOOL FSAPI IconClicked(PIXPOINT* /*relative_point*/, FLAGS32 /*mouse_flags*/) {
 
 }  // namespace
 
-ELEMENT_HEADER* const iconElementList[] = {&iconFace.header, nullptr};
+ELEMENT_HEADER* iconElementList[] = {&iconFace.header, nullptr};
 
-const MOUSERECT iconMouseTable[] = {
+MOUSERECT iconMouseTable[] = {
     {.rect_type = MOUSE_RECT_PARENT,
      .relative_box = {0, 0, 0, 0},
      .cursor = CURSOR_NONE,

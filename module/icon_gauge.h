@@ -4,7 +4,7 @@
 
 #include "sdk/gauges.h"
 
-extern ELEMENT_HEADER* const iconElementList[];
-extern const MOUSERECT iconMouseTable[];
+extern ELEMENT_HEADER* iconElementList[];
+extern MOUSERECT iconMouseTable[];
 
 void FSAPI IconGaugeCallback(GAUGEHDR* gauge, SINT32 service_id, UINT32 extra_data);

@@ -9,8 +9,6 @@ namespace {
 
 void FSAPI ModuleDeinit() {}
 
-GAUGEHDR* const kGaugeHeaders[] = {&gpsGaugeHeader, &iconGaugeHeader, nullptr};
-
 }  // namespace
 
 extern "C" {
@@ -21,7 +19,7 @@ SKELBOR_EXPORT GAUGESLINKAGE Linkage = {
     .ModuleFlags = 0,
     .ModulePriority = 0,
     .ModuleVersion = 0x900,
-    .gauge_header_ptr = kGaugeHeaders,
+    .gauge_header_ptr = {&gpsGaugeHeader, &iconGaugeHeader, nullptr},
 };
 }
 

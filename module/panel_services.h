@@ -17,6 +17,6 @@ inline void SendKeyEvent(UINT32 event_id, UINT32 value) {
 // Key events the module sends.
 constexpr UINT32 kKeyTogglePanelWindow = 0x103CA;
 constexpr UINT32 kKeyAutopilotOn = 0x10100;
-constexpr UINT32 kKeyHeadingHoldOn = 0x100BD;
+constexpr UINT32 kKeyHeadingHoldToggle = 0x100BD;
 constexpr UINT32 kKeySetHeadingBug = 0x101FA;
 constexpr UINT32 kKeyHeadingHoldOff = 0x10117;

@@ -97,7 +97,7 @@ int ElementIndexNamed(const std::string& name) {
 int SteeringIcon(const sim::Gauge& gauge) {
   for (const sim::ElementView& element : gauge.Elements()) {
     if (element.type == ELEMENT_TYPE_ICON) {
-      return static_cast<int>(reinterpret_cast<const ELEMENT_ICON*>(element.record)->current_icon);
+      return static_cast<int>(reinterpret_cast<const ELEMENT_ICON*>(element.record)->cur_icon);
     }
   }
   return 0;

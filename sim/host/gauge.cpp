@@ -1,5 +1,6 @@
 #include "sim/host/gauge.h"
 
+#include <cmath>
 #include <cstring>
 #include <stdexcept>
 
@@ -102,22 +103,40 @@ void Gauge::UpdateElements(ELEMENT_HEADER* first) {
   for (ELEMENT_HEADER* element : chain_) {
     if (element->element_type == ELEMENT_TYPE_STRING) {
       auto* string = reinterpret_cast<ELEMENT_STRING*>(element);
-      if (string->update_string_callback != nullptr) {
+      if (string->update_cb != nullptr) {
         ModuleCall call;
-        string->update_string_callback(string);
+        string->update_cb(string);
       }
     } else if (element->element_type == ELEMENT_TYPE_ICON) {
       auto* icon = reinterpret_cast<ELEMENT_ICON*>(element);
       double value = 0.0;
-      if (icon->update_icon_callback != nullptr) {
+      if (icon->update_cb != nullptr) {
         ModuleCall call;
-        value = icon->update_icon_callback(icon);
+        value = icon->update_cb(icon);
       }
-      int index = static_cast<int>(value);
-      if (index < 0 || index >= icon->picture_count || index >= 2) index = 0;
-      icons_[element] = index;
-      icon->current_icon = index;
+      ShowIcon(*icon, value);
     }
+  }
+}
+
+// The callback's value, scaled and offset, names the icon to show: at once
+// for the "set" switch types, one icon a frame for the "step to" ones. A value
+// beyond the icons shows the first.
+void Gauge::ShowIcon(ELEMENT_ICON& icon, double value) {
+  const double scaled = value * icon.scale + icon.offset;
+  int target = 0;
+  if (std::isfinite(scaled) && scaled >= 0.0 && scaled < icon.num_icons) {
+    target = static_cast<int>(scaled);
+  }
+  icon.dst_icon = target;
+  const bool steps = icon.switch_type == ICON_SWITCH_TYPE_STEP_TO ||
+                     icon.switch_type == ICON_SWITCH_TYPE_STEP_TO_USING_RANGE;
+  if (!steps || icon.cur_icon < 0 || icon.cur_icon >= icon.num_icons) {
+    icon.cur_icon = target;
+  } else if (icon.cur_icon < target) {
+    ++icon.cur_icon;
+  } else if (icon.cur_icon > target) {
+    --icon.cur_icon;
   }
 }
 
@@ -139,8 +158,8 @@ std::vector<ElementView> Gauge::Elements() const {
     view.image = element->resource_id;
     if (element->element_type == ELEMENT_TYPE_STRING) {
       const auto* string = reinterpret_cast<const ELEMENT_STRING*>(element);
-      view.width = string->box.width;
-      view.height = string->box.height;
+      view.width = string->img_size.x;
+      view.height = string->img_size.y;
       view.align = string->draw_text_flags;
       const auto host = hostElements_.find(element);
       view.color = string->fg_color;
@@ -151,9 +170,7 @@ std::vector<ElementView> Gauge::Elements() const {
       }
     } else if (element->element_type == ELEMENT_TYPE_ICON) {
       const auto* icon = reinterpret_cast<const ELEMENT_ICON*>(element);
-      const auto shown = icons_.find(element);
-      const int index = shown == icons_.end() ? 0 : shown->second;
-      view.image = icon->resource_ids[index];
+      view.image = element->resource_id + icon->cur_icon;
     }
     views.push_back(std::move(view));
   }

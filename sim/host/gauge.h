@@ -91,6 +91,7 @@ class Gauge {
     std::vector<int> nested;  // indexes of nested parents
     int depth = 0;
   };
+  void ShowIcon(ELEMENT_ICON& icon, double value);
   void ParseMouseTable();
   const MOUSERECT* ChildAt(int x, int y) const;
   bool Contains(const PIXBOX& box, int x, int y) const;
@@ -103,7 +104,6 @@ class Gauge {
   std::int32_t window_;
   std::vector<ELEMENT_HEADER*> chain_;
   std::map<ELEMENT_HEADER*, HostElement> hostElements_;
-  std::map<ELEMENT_HEADER*, int> icons_;
   std::vector<MouseNode> mouseNodes_;
   const MOUSERECT* held_ = nullptr;
   int heldFrames_ = 0;

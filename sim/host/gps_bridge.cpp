@@ -1,22 +1,9 @@
 #include "sim/host/gps_bridge.h"
 
 #include "sim/host/heap_counter.h"
+#include "sim/host/trap.h"
 
 namespace sim {
-
-BOOL GpsBridge::ConvertStringToProperty(const char* key_name, SINT32* property_id) {
-  HostService service;
-  const std::string name = key_name == nullptr ? std::string() : key_name;
-  for (std::size_t i = 0; i < names_.size(); ++i) {
-    if (names_[i] == name) {
-      *property_id = static_cast<SINT32>(i + 1);
-      return 1;
-    }
-  }
-  names_.push_back(name);
-  *property_id = static_cast<SINT32>(names_.size());
-  return 1;
-}
 
 const std::string& GpsBridge::Name(SINT32 property_id) const {
   static const std::string unknown;
@@ -24,29 +11,89 @@ const std::string& GpsBridge::Name(SINT32 property_id) const {
   return names_[static_cast<std::size_t>(property_id) - 1];
 }
 
-BOOL GpsBridge::GetPropertyValue(SINT32 property_id, FLOAT64* value) {
-  HostService service;
-  *value = gps_.GetNumber(Name(property_id));
-  return 1;
+// ---------------------------------------------------------------------------
+// Panel object: property names become ids, numbered from 1 as first asked.
+
+UINT32 GpsBridge::PanelObject::AddRef() { Trap("IPanelCCallback::AddRef"); }
+UINT32 GpsBridge::PanelObject::Release() { Trap("IPanelCCallback::Release"); }
+PVOID GpsBridge::PanelObject::QueryInterface(const char*) {
+  Trap("IPanelCCallback::QueryInterface");
+}
+UINT32 GpsBridge::PanelObject::GetVersion() { Trap("IPanelCCallback::GetVersion"); }
+IAircraftCCallback* GpsBridge::PanelObject::CreateAircraftCCallback(UINT32) {
+  Trap("IPanelCCallback::CreateAircraftCCallback");
+}
+bool GpsBridge::PanelObject::ConvertPropertyToString(SINT32, const char**) {
+  Trap("IPanelCCallback::ConvertPropertyToString");
+}
+bool GpsBridge::PanelObject::GetPropertyUnits(SINT32, UINT32*) {
+  Trap("IPanelCCallback::GetPropertyUnits");
 }
 
-BOOL GpsBridge::GetPropertyValue(SINT32 property_id, const char** value) {
+bool GpsBridge::PanelObject::ConvertStringToProperty(const char* keyword, SINT32* property_id) {
   HostService service;
-  lastText_ = gps_.GetText(Name(property_id));
-  *value = lastText_.c_str();
-  return 1;
+  const std::string name = keyword == nullptr ? std::string() : keyword;
+  std::vector<std::string>& names = bridge_.names_;
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    if (names[i] == name) {
+      *property_id = static_cast<SINT32>(i + 1);
+      return true;
+    }
+  }
+  names.push_back(name);
+  *property_id = static_cast<SINT32>(names.size());
+  return true;
 }
 
-BOOL GpsBridge::SetPropertyValue(SINT32 property_id, FLOAT64 value) {
-  HostService service;
-  gps_.SetNumber(Name(property_id), value);
-  return 1;
+// ---------------------------------------------------------------------------
+// Aircraft object: hands out the one gauge object.
+
+UINT32 GpsBridge::AircraftObject::AddRef() { Trap("IAircraftCCallback::AddRef"); }
+UINT32 GpsBridge::AircraftObject::Release() { Trap("IAircraftCCallback::Release"); }
+PVOID GpsBridge::AircraftObject::QueryInterface(const char*) {
+  Trap("IAircraftCCallback::QueryInterface");
+}
+void GpsBridge::AircraftObject::Update() { Trap("IAircraftCCallback::Update"); }
+
+IGaugeCCallback* GpsBridge::AircraftObject::CreateGaugeCCallback() { return &bridge_.gauge_; }
+
+// ---------------------------------------------------------------------------
+// Gauge object: reads and writes properties of the GPS module.
+
+UINT32 GpsBridge::GaugeObject::AddRef() { Trap("IGaugeCCallback::AddRef"); }
+UINT32 GpsBridge::GaugeObject::Release() { Trap("IGaugeCCallback::Release"); }
+PVOID GpsBridge::GaugeObject::QueryInterface(const char*) {
+  Trap("IGaugeCCallback::QueryInterface");
+}
+void GpsBridge::GaugeObject::Update() { Trap("IGaugeCCallback::Update"); }
+PVOID GpsBridge::GaugeObject::CreateGaugeCDrawable(SINT32, PVOID) {
+  Trap("IGaugeCCallback::CreateGaugeCDrawable");
 }
 
-BOOL GpsBridge::SetPropertyValue(SINT32 property_id, const char* value) {
+bool GpsBridge::GaugeObject::GetPropertyValueText(SINT32 property_id, const char** value) {
   HostService service;
-  gps_.SetText(Name(property_id), value == nullptr ? std::string() : std::string(value));
-  return 1;
+  bridge_.lastText_ = bridge_.gps_.GetText(bridge_.Name(property_id));
+  *value = bridge_.lastText_.c_str();
+  return true;
+}
+
+bool GpsBridge::GaugeObject::GetPropertyValueNumber(SINT32 property_id, FLOAT64* value) {
+  HostService service;
+  *value = bridge_.gps_.GetNumber(bridge_.Name(property_id));
+  return true;
+}
+
+bool GpsBridge::GaugeObject::SetPropertyValueText(SINT32 property_id, const char* value) {
+  HostService service;
+  bridge_.gps_.SetText(bridge_.Name(property_id),
+                       value == nullptr ? std::string() : std::string(value));
+  return true;
+}
+
+bool GpsBridge::GaugeObject::SetPropertyValueNumber(SINT32 property_id, FLOAT64 value) {
+  HostService service;
+  bridge_.gps_.SetNumber(bridge_.Name(property_id), value);
+  return true;
 }
 
 }  // namespace sim

@@ -1,8 +1,8 @@
 // The registered-callback objects the host hands out for "fs9gps", answering
-// from a pluggable GpsModule.
+// from a pluggable GpsModule. Each implements its whole interface in the
+// host's slot order; the methods the module has no use for are traps.
 #pragma once
 
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -11,24 +11,69 @@
 
 namespace sim {
 
-class GpsBridge : public IPanelCCallback, public IAircraftCCallback, public IGaugeCCallback {
+class GpsBridge {
  public:
-  explicit GpsBridge(GpsModule& gps) : gps_(gps) {}
-  virtual ~GpsBridge() = default;
+  explicit GpsBridge(GpsModule& gps) : panel_(*this), aircraft_(*this), gauge_(*this), gps_(gps) {}
+  GpsBridge(const GpsBridge&) = delete;
+  GpsBridge& operator=(const GpsBridge&) = delete;
 
-  BOOL ConvertStringToProperty(const char* key_name, SINT32* property_id) override;
-  IGaugeCCallback* CreateGaugeCCallback() override { return this; }
-  BOOL GetPropertyValue(SINT32 property_id, FLOAT64* value) override;
-  BOOL GetPropertyValue(SINT32 property_id, const char** value) override;
-  BOOL SetPropertyValue(SINT32 property_id, FLOAT64 value) override;
-  BOOL SetPropertyValue(SINT32 property_id, const char* value) override;
-
-  IPanelCCallback* PanelCallback() { return this; }
-  IAircraftCCallback* AircraftCallback() { return this; }
+  IPanelCCallback* PanelCallback() { return &panel_; }
+  IAircraftCCallback* AircraftCallback() { return &aircraft_; }
 
  private:
+  class PanelObject final : public IPanelCCallback {
+   public:
+    explicit PanelObject(GpsBridge& bridge) : bridge_(bridge) {}
+    UINT32 SKELBOR_THISCALL AddRef() override;
+    UINT32 SKELBOR_THISCALL Release() override;
+    PVOID SKELBOR_THISCALL QueryInterface(const char* name) override;
+    UINT32 SKELBOR_THISCALL GetVersion() override;
+    IAircraftCCallback* SKELBOR_THISCALL CreateAircraftCCallback(UINT32 container_id) override;
+    bool SKELBOR_THISCALL ConvertStringToProperty(const char* keyword,
+                                                  SINT32* property_id) override;
+    bool SKELBOR_THISCALL ConvertPropertyToString(SINT32 property_id,
+                                                  const char** keyword) override;
+    bool SKELBOR_THISCALL GetPropertyUnits(SINT32 property_id, UINT32* units) override;
+
+   private:
+    GpsBridge& bridge_;
+  };
+
+  class AircraftObject final : public IAircraftCCallback {
+   public:
+    explicit AircraftObject(GpsBridge& bridge) : bridge_(bridge) {}
+    UINT32 SKELBOR_THISCALL AddRef() override;
+    UINT32 SKELBOR_THISCALL Release() override;
+    PVOID SKELBOR_THISCALL QueryInterface(const char* name) override;
+    IGaugeCCallback* SKELBOR_THISCALL CreateGaugeCCallback() override;
+    void SKELBOR_THISCALL Update() override;
+
+   private:
+    GpsBridge& bridge_;
+  };
+
+  class GaugeObject final : public IGaugeCCallback {
+   public:
+    explicit GaugeObject(GpsBridge& bridge) : bridge_(bridge) {}
+    UINT32 SKELBOR_THISCALL AddRef() override;
+    UINT32 SKELBOR_THISCALL Release() override;
+    PVOID SKELBOR_THISCALL QueryInterface(const char* name) override;
+    void SKELBOR_THISCALL Update() override;
+    bool SKELBOR_THISCALL GetPropertyValueText(SINT32 property_id, const char** value) override;
+    bool SKELBOR_THISCALL GetPropertyValueNumber(SINT32 property_id, FLOAT64* value) override;
+    bool SKELBOR_THISCALL SetPropertyValueText(SINT32 property_id, const char* value) override;
+    bool SKELBOR_THISCALL SetPropertyValueNumber(SINT32 property_id, FLOAT64 value) override;
+    PVOID SKELBOR_THISCALL CreateGaugeCDrawable(SINT32 drawable_id, PVOID parameters) override;
+
+   private:
+    GpsBridge& bridge_;
+  };
+
   const std::string& Name(SINT32 property_id) const;
 
+  PanelObject panel_;
+  AircraftObject aircraft_;
+  GaugeObject gauge_;
   GpsModule& gps_;
   std::vector<std::string> names_;  // id - 1 → name
   std::string lastText_;            // valid until the next access

@@ -3,8 +3,11 @@
 #include <cmath>
 #include <cstring>
 #include <stdexcept>
+#include <string>
+#include <utility>
 
 #include "sim/host/heap_counter.h"
+#include "sim/host/trap.h"
 
 namespace sim {
 namespace {
@@ -26,6 +29,7 @@ void FSAPI ElementListUpdate(ELEMENT_HEADER* element) {
 void FSAPI ElementListGenerate(ELEMENT_HEADER*, UINT32) {}
 void FSAPI ElementListPlot(ELEMENT_HEADER*) {}
 void FSAPI ElementListKill(ELEMENT_HEADER*) {}
+void FSAPI ElementListErase(ELEMENT_HEADER*) { Trap("PANELS word 30 (element_list_erase)"); }
 void FSAPI LookupVarService(MODULE_VAR* variable) {
   HostService service;
   Panel::Current().LookupVar(variable);
@@ -44,17 +48,56 @@ PVOID FSAPI AircraftCallback(const char* name) {
   HostService service;
   return Panel::Current().RegisteredCallback(name, true);
 }
-BOOL FSAPI SendKeyEventService(UINT32 id, UINT32 value) {
+void FSAPI SendKeyEventService(UINT32 id, UINT32 value) {
   HostService service;
   Panel::Current().SendKeyEvent(id, value);
-  return 1;
 }
 
-PANELS panelServices = {
-    ElementListQuery,    ElementListInstall, ElementListInitialize, ElementListUpdate,
-    ElementListGenerate, ElementListPlot,    ElementListKill,       LookupVarService,
-    ElementUseColor,     RegisteredCallback, AircraftCallback,      SendKeyEventService,
-};
+// Every word of the table the module must not use: a call through it ends
+// the run naming the word. The argument count is unknown, so the trap never
+// returns into a stack it might have unbalanced.
+template <int Word>
+void FSAPI TrapWord() {
+  Trap("PANELS word " + std::to_string(Word));
+}
+
+template <int First, std::size_t... Offsets>
+void FillTraps(PPANEL_SERVICE (&words)[sizeof...(Offsets)], std::index_sequence<Offsets...>) {
+  ((words[Offsets] = TrapWord<First + static_cast<int>(Offsets)>), ...);
+}
+
+template <int First, std::size_t Count>
+void FillTraps(PPANEL_SERVICE (&words)[Count]) {
+  FillTraps<First>(words, std::make_index_sequence<Count>());
+}
+
+PANELS MakePanelServices() {
+  PANELS table{};
+  table.ModuleID = IMPORT_TABLE_PANELS_ID;
+  table.ModuleInit = TrapWord<1>;
+  table.ModuleDeinit = TrapWord<2>;
+  FillTraps<6>(table.reserved_06_23);
+  table.element_list_query = ElementListQuery;
+  table.element_list_install = ElementListInstall;
+  table.element_list_initialize = ElementListInitialize;
+  table.element_list_update = ElementListUpdate;
+  table.element_list_generate = ElementListGenerate;
+  table.element_list_plot = ElementListPlot;
+  table.element_list_erase = ElementListErase;
+  table.element_list_kill = ElementListKill;
+  FillTraps<32>(table.reserved_32_39);
+  table.lookup_var = LookupVarService;
+  FillTraps<41>(table.reserved_41_64);
+  table.element_use_color = ElementUseColor;
+  FillTraps<66>(table.reserved_66_76);
+  table.panel_get_registered_c_callback = RegisteredCallback;
+  table.panel_get_aircraft_c_callback = AircraftCallback;
+  table.send_key_event = SendKeyEventService;
+  FillTraps<80>(table.reserved_80_85);
+  return table;
+}
+
+PANELS panelServices = MakePanelServices();
 
 }  // namespace
 
@@ -116,9 +159,9 @@ void Panel::CallSetIcao(const char* ident) {
 Gauge& Panel::CreateGauge(const std::string& name, const std::string& parameters,
                           std::int32_t window) {
   GAUGEHDR* header = nullptr;
-  for (GAUGEHDR* const* entry = linkage_->gauge_header_ptr; entry != nullptr && *entry != nullptr;
-       ++entry) {
-    if (name == (*entry)->gauge_name) header = *entry;
+  for (GAUGEHDR* entry : linkage_->gauge_header_ptr) {
+    if (entry == nullptr) break;
+    if (name == entry->gauge_name) header = entry;
   }
   if (header == nullptr) throw std::runtime_error("module has no gauge named " + name);
   if (!windows_.contains(window)) windows_[window] = true;
@@ -200,7 +243,10 @@ void Panel::SendKeyEvent(std::uint32_t id, std::uint32_t value) {
     case 0x10100:  // autopilot on
       aircraft_.autopilotMaster = true;
       break;
-    case 0x100BD:  // heading hold on
+    case 0x100BD:  // heading hold toggle
+      aircraft_.headingHold = !aircraft_.headingHold;
+      break;
+    case 0x1010F:  // heading hold on
       aircraft_.headingHold = true;
       break;
     case 0x10117:  // heading hold off

@@ -52,22 +52,26 @@ class ActTest : public CommandsTest {
 TEST_F(ActTest, EngagingSendsTheRoundedBearingAndRemembersTheAirport) {
   struct Case {
     bool master;
+    bool hold;
     double variation;
     std::vector<sim::KeyEvent> keys;
   };
-  for (const Case& c :
-       {Case{false, 0.0, Keys({{kAutopilotOn, 0}, {kHeadingHoldOn, 0}, {kSetHeading, 90}})},
-        Case{true, 0.6, Keys({{kHeadingHoldOn, 0}, {kSetHeading, 89}})},
-        Case{true, 0.4, Keys({{kHeadingHoldOn, 0}, {kSetHeading, 90}})},
-        Case{true, -1.5, Keys({{kHeadingHoldOn, 0}, {kSetHeading, 92}})}}) {
+  for (const Case& c : {Case{false, false, 0.0,
+                             Keys({{kAutopilotOn, 0}, {kHeadingHoldToggle, 0}, {kSetHeading, 90}})},
+                        Case{true, false, 0.6, Keys({{kHeadingHoldToggle, 0}, {kSetHeading, 89}})},
+                        Case{true, true, 0.4, Keys({{kSetHeading, 90}})},
+                        Case{true, true, -1.5, Keys({{kSetHeading, 92}})}}) {
     LoadAirportEast(c.variation);
     panel->AircraftState().autopilotMaster = c.master;
+    panel->AircraftState().headingHold = c.hold;
     panel->RunFrames(1);
     TakeKeyEvents();
     EXPECT_EQ(Lamp(), 512);
 
     Click(Button::kAct);
     EXPECT_EQ(TakeKeyEvents(), c.keys) << c.variation;
+    // The heading-hold event toggles: the hold ends up on either way.
+    EXPECT_TRUE(panel->AircraftState().headingHold) << c.variation;
     panel->RunFrames(1);
     EXPECT_EQ(Lamp(), 513);
 
@@ -115,8 +119,9 @@ TEST_F(ActTest, SecondClickEndsSteeringAfterSwitchingTheAutopilotOn) {
   EXPECT_THAT(TakeKeyEvents(), IsEmpty());
   EXPECT_EQ(Lamp(), 512);
 
-  Click(Button::kAct);  // engages again
-  EXPECT_EQ(TakeKeyEvents(), Keys({{kHeadingHoldOn, 0}, {kSetHeading, 90}}));
+  Click(Button::kAct);  // engages again, switching the hold back on
+  EXPECT_EQ(TakeKeyEvents(), Keys({{kHeadingHoldToggle, 0}, {kSetHeading, 90}}));
+  EXPECT_TRUE(panel->AircraftState().headingHold);
 }
 
 TEST_F(ActTest, ClickAfterAnotherIdentRetargets) {
@@ -129,7 +134,7 @@ TEST_F(ActTest, ClickAfterAnotherIdentRetargets) {
   TakeKeyEvents();
 
   Click(Button::kAct);
-  EXPECT_EQ(TakeKeyEvents(), Keys({{kHeadingHoldOn, 0}, {kSetHeading, 0}}));
+  EXPECT_EQ(TakeKeyEvents(), Keys({{kSetHeading, 0}}));
   EXPECT_EQ(ReadSettings()["Default"]["LastICAO"], "KBFI");
   panel->RunFrames(1);
   EXPECT_EQ(Lamp(), 513);
@@ -153,7 +158,7 @@ TEST_F(ActTest, UserWaypointEngagesWithTheFirstStepTwentySecondsLater) {
     TakeKeyEvents();
 
     Click(Button::kAct);
-    EXPECT_EQ(TakeKeyEvents(), Keys({{kHeadingHoldOn, 0}, {kSetHeading, 90}})) << c.waypoint;
+    EXPECT_EQ(TakeKeyEvents(), Keys({{kSetHeading, 90}})) << c.waypoint;
     EXPECT_EQ(ReadSettings()["Default"]["LastICAO"], c.waypoint ? "0123" : "KSEA");
     const double seconds = SecondsToFirstStep(30.0);
     EXPECT_GT(seconds, c.earliest) << c.waypoint;
@@ -206,7 +211,9 @@ TEST_F(ActTest, SteeringStepSwitchesTheAutopilotBackOn) {
   panel->AircraftState().headingHold = false;
   TakeKeyEvents();
   panel->RunSeconds(0.7);
-  EXPECT_EQ(TakeKeyEvents(), Keys({{kAutopilotOn, 0}, {kHeadingHoldOn, 0}, {kSetHeading, 100}}));
+  EXPECT_EQ(TakeKeyEvents(),
+            Keys({{kAutopilotOn, 0}, {kHeadingHoldToggle, 0}, {kSetHeading, 100}}));
+  EXPECT_TRUE(panel->AircraftState().headingHold);
 }
 
 TEST_F(ActTest, SteeringEndsWithinTwoMiles) {

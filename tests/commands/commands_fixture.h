@@ -16,7 +16,7 @@
 namespace skelbor_test {
 
 inline constexpr std::uint32_t kAutopilotOn = 0x10100;
-inline constexpr std::uint32_t kHeadingHoldOn = 0x100BD;
+inline constexpr std::uint32_t kHeadingHoldToggle = 0x100BD;
 inline constexpr std::uint32_t kSetHeading = 0x101FA;
 inline constexpr std::uint32_t kHeadingHoldOff = 0x10117;
 

@@ -188,7 +188,7 @@ TEST_F(NavaidPageTest, FrequencyListShowsValueAndFuel) {
   EXPECT_EQ(Line("navaidIdent"), kHidden);
   const auto* name = reinterpret_cast<const ELEMENT_STRING*>(View("navaidName").record);
   EXPECT_EQ(name->max_string_length, 25);
-  EXPECT_EQ(name->string_length_high, 45);
+  EXPECT_EQ(name->char_width, 45);
 }
 
 TEST_F(NavaidPageTest, FrequenciesOfTypeTwoAreSteppedPastWithinTheList) {
