@@ -9,10 +9,9 @@
 
 namespace draw {
 
-void WritePng(const Image& image, const std::filesystem::path& path) {
-  if (image.Width() == 0 || image.Height() == 0) {
-    throw std::runtime_error("cannot write " + path.string() + ": the image is empty");
-  }
+namespace {
+
+png_image DescriptionOf(const Image& image) {
   png_image description;
   std::memset(&description, 0, sizeof description);
   description.version = PNG_IMAGE_VERSION;
@@ -20,6 +19,16 @@ void WritePng(const Image& image, const std::filesystem::path& path) {
   description.height = static_cast<png_uint_32>(image.Height());
   description.format = PNG_FORMAT_RGB;
   static_assert(sizeof(Rgb) == 3, "pixels are handed to libpng as packed RGB bytes");
+  return description;
+}
+
+}  // namespace
+
+void WritePng(const Image& image, const std::filesystem::path& path) {
+  if (image.Width() == 0 || image.Height() == 0) {
+    throw std::runtime_error("cannot write " + path.string() + ": the image is empty");
+  }
+  png_image description = DescriptionOf(image);
 
   std::filesystem::path temporary = path;
   temporary += ".partial";
@@ -38,6 +47,22 @@ void WritePng(const Image& image, const std::filesystem::path& path) {
     std::filesystem::remove(temporary, error);
     throw std::runtime_error("cannot write " + path.string() + ": " + reason);
   }
+}
+
+std::vector<std::uint8_t> EncodePngFast(const Image& image) {
+  if (image.Width() == 0 || image.Height() == 0) {
+    throw std::runtime_error("cannot encode a PNG: the image is empty");
+  }
+  png_image description = DescriptionOf(image);
+  description.flags = PNG_IMAGE_FLAG_FAST;
+  png_alloc_size_t size = PNG_IMAGE_PNG_SIZE_MAX(description);
+  std::vector<std::uint8_t> png(size);
+  if (png_image_write_to_memory(&description, png.data(), &size, 0, image.Pixels().data(), 0,
+                                nullptr) == 0) {
+    throw std::runtime_error(std::string("cannot encode a PNG: ") + description.message);
+  }
+  png.resize(size);
+  return png;
 }
 
 }  // namespace draw

@@ -1,7 +1,9 @@
 // PNG output of a picture.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <vector>
 
 #include "sim/draw/image.h"
 
@@ -11,5 +13,10 @@ namespace draw {
 // go to a temporary beside it that replaces it at the end. Throws
 // std::runtime_error naming the file when it cannot be written.
 void WritePng(const Image& image, const std::filesystem::path& path);
+
+// The PNG of a picture in memory, compressed for speed rather than size: for
+// pictures shown at once and thrown away, such as live frames. Throws
+// std::runtime_error when the picture is empty.
+std::vector<std::uint8_t> EncodePngFast(const Image& image);
 
 }  // namespace draw

@@ -22,6 +22,7 @@ Gauge::~Gauge() {
   // The host's text buffers go away with the gauge: the records must not
   // keep pointing at them.
   for (ELEMENT_HEADER* element : chain_) {
+    panel_.ReleaseOwner(element, this);
     if (element->element_type == ELEMENT_TYPE_STRING) {
       reinterpret_cast<ELEMENT_STRING*>(element)->string = nullptr;
     }
@@ -80,16 +81,11 @@ void Gauge::DrawFrame() {
   CallGaugeCallback(PANEL_SERVICE_POST_DRAW);
 }
 
-bool Gauge::Owns(ELEMENT_HEADER* element) const {
-  for (ELEMENT_HEADER* own : chain_) {
-    if (own == element) return true;
-  }
-  return false;
-}
-
 void Gauge::InstallElements(ELEMENT_HEADER* first) {
+  for (ELEMENT_HEADER* element : chain_) panel_.ReleaseOwner(element, this);
   chain_ = Chain(first);
   for (ELEMENT_HEADER* element : chain_) {
+    panel_.SetOwner(element, this);
     if (element->element_type != ELEMENT_TYPE_STRING) continue;
     auto* string = reinterpret_cast<ELEMENT_STRING*>(element);
     HostElement& host = hostElements_[element];

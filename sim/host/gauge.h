@@ -3,9 +3,9 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "sdk/gauges.h"
@@ -64,7 +64,6 @@ class Gauge {
   void InstallElements(ELEMENT_HEADER* first);
   void UpdateElements(ELEMENT_HEADER* first);
   void UseColor(ELEMENT_HEADER* element, COLORREF color);
-  bool Owns(ELEMENT_HEADER* element) const;
 
   // Gauge routines and callback, as the panel calls them.
   void CallGaugeCallback(SINT32 service);
@@ -103,7 +102,7 @@ class Gauge {
   std::string parameters_;
   std::int32_t window_;
   std::vector<ELEMENT_HEADER*> chain_;
-  std::map<ELEMENT_HEADER*, HostElement> hostElements_;
+  std::unordered_map<const ELEMENT_HEADER*, HostElement> hostElements_;
   std::vector<MouseNode> mouseNodes_;
   const MOUSERECT* held_ = nullptr;
   int heldFrames_ = 0;

@@ -32,16 +32,14 @@ bool GpsBridge::PanelObject::GetPropertyUnits(SINT32, UINT32*) {
 
 bool GpsBridge::PanelObject::ConvertStringToProperty(const char* keyword, SINT32* property_id) {
   HostService service;
-  const std::string name = keyword == nullptr ? std::string() : keyword;
-  std::vector<std::string>& names = bridge_.names_;
-  for (std::size_t i = 0; i < names.size(); ++i) {
-    if (names[i] == name) {
-      *property_id = static_cast<SINT32>(i + 1);
-      return true;
-    }
+  const std::string_view name = keyword == nullptr ? std::string_view() : keyword;
+  if (const auto known = bridge_.ids_.find(name); known != bridge_.ids_.end()) {
+    *property_id = known->second;
+    return true;
   }
-  names.push_back(name);
-  *property_id = static_cast<SINT32>(names.size());
+  bridge_.names_.emplace_back(name);
+  *property_id = static_cast<SINT32>(bridge_.names_.size());
+  bridge_.ids_.emplace(name, *property_id);
   return true;
 }
 

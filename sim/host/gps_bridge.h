@@ -3,7 +3,11 @@
 // host's slot order; the methods the module has no use for are traps.
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "sdk/gps_callbacks.h"
@@ -75,8 +79,17 @@ class GpsBridge {
   AircraftObject aircraft_;
   GaugeObject gauge_;
   GpsModule& gps_;
+  // The module converts a name on every access: found by its characters,
+  // without making a string of them.
+  struct NameHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view name) const {
+      return std::hash<std::string_view>{}(name);
+    }
+  };
   std::vector<std::string> names_;  // id - 1 → name
-  std::string lastText_;            // valid until the next access
+  std::unordered_map<std::string, SINT32, NameHash, std::equal_to<>> ids_;
+  std::string lastText_;  // valid until the next access
 };
 
 }  // namespace sim

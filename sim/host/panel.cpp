@@ -1,5 +1,6 @@
 #include "sim/host/panel.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <stdexcept>
@@ -180,16 +181,20 @@ Gauge* Panel::FindGauge(const std::string& name) {
 }
 
 Gauge* Panel::GaugeOf(ELEMENT_HEADER* element) {
-  // Newest first: a gauge being installed is the last one created.
-  for (auto it = gauges_.rbegin(); it != gauges_.rend(); ++it) {
-    if ((*it)->Owns(element)) return it->get();
-  }
+  if (const auto owner = owners_.find(element); owner != owners_.end()) return owner->second;
+  // Not installed yet: the gauge whose header lists it, newest first.
   for (auto it = gauges_.rbegin(); it != gauges_.rend(); ++it) {
     if ((*it)->Header()->elements_list != nullptr && (*it)->Header()->elements_list[0] == element) {
       return it->get();
     }
   }
   return nullptr;
+}
+
+void Panel::ReleaseOwner(const ELEMENT_HEADER* element, const Gauge* gauge) {
+  if (const auto owner = owners_.find(element); owner != owners_.end() && owner->second == gauge) {
+    owners_.erase(owner);
+  }
 }
 
 void Panel::RunFrames(int frames) {
@@ -225,8 +230,21 @@ void Panel::SetWindowOpen(std::int32_t window, bool open) {
   }
 }
 
+std::vector<std::int32_t> Panel::LookedUpVariables() const {
+  std::vector<std::int32_t> ids;
+  ids.reserve(lookedUpCount_);
+  const std::size_t first =
+      (lookedUpNext_ + kLookedUpCapacity - lookedUpCount_) % kLookedUpCapacity;
+  for (std::size_t i = 0; i < lookedUpCount_; ++i) {
+    ids.push_back(lookedUp_[(first + i) % kLookedUpCapacity]);
+  }
+  return ids;
+}
+
 void Panel::LookupVar(MODULE_VAR* variable) {
-  lookedUp_.push_back(variable->id);
+  lookedUp_[lookedUpNext_] = variable->id;
+  lookedUpNext_ = (lookedUpNext_ + 1) % kLookedUpCapacity;
+  lookedUpCount_ = std::min(lookedUpCount_ + 1, kLookedUpCapacity);
   const std::optional<double> value = SimVariableValue(aircraft_, variable->id, simTime_);
   variable->var_value.n = value.value_or(0.0);
 }

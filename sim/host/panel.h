@@ -6,11 +6,14 @@
 // Panel at a time is the current one of the process.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <map>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "sdk/gauges.h"
@@ -71,8 +74,11 @@ class Panel {
 
   bool WindowOpen(std::int32_t window) const;
   void SetWindowOpen(std::int32_t window, bool open);
-  std::vector<std::int32_t> LookedUpVariables() const { return lookedUp_; }
-  void ClearLookedUpVariables() { lookedUp_.clear(); }
+  // The most recent lookups of sim variables, oldest first: a fixed ring, so
+  // that a long run neither grows nor stalls on them.
+  std::vector<std::int32_t> LookedUpVariables() const;
+  void ClearLookedUpVariables() { lookedUpCount_ = 0; }
+  static constexpr std::size_t kLookedUpCapacity = 1024;
 
   static constexpr std::int32_t kMainWindow = -1;  // always open
   static constexpr std::int32_t kGpsWindow = 225;
@@ -83,6 +89,10 @@ class Panel {
   void SendKeyEvent(std::uint32_t id, std::uint32_t value);
   void* RegisteredCallback(const char* name, bool aircraft);
   Gauge* GaugeOf(ELEMENT_HEADER* element);
+  // A gauge tells which elements it installed and gives up, so that services
+  // find it at once; the newest installer of an element owns it.
+  void SetOwner(const ELEMENT_HEADER* element, Gauge* gauge) { owners_[element] = gauge; }
+  void ReleaseOwner(const ELEMENT_HEADER* element, const Gauge* gauge);
 
  private:
   void Frame();
@@ -95,7 +105,10 @@ class Panel {
   std::map<std::int32_t, bool> windows_;
   Aircraft aircraft_;
   std::vector<KeyEvent> keyEvents_;
-  std::vector<std::int32_t> lookedUp_;
+  std::array<std::int32_t, kLookedUpCapacity> lookedUp_{};
+  std::size_t lookedUpNext_ = 0;
+  std::size_t lookedUpCount_ = 0;
+  std::unordered_map<const ELEMENT_HEADER*, Gauge*> owners_;
   double simTime_;
   double frameSeconds_;
 };

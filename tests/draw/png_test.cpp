@@ -15,14 +15,7 @@ using draw::Image;
 using draw::Rgb;
 
 // Read back with libpng itself, not through the library under test.
-Image ReadPng(const std::filesystem::path& path) {
-  png_image description;
-  std::memset(&description, 0, sizeof description);
-  description.version = PNG_IMAGE_VERSION;
-  if (png_image_begin_read_from_file(&description, path.c_str()) == 0) {
-    ADD_FAILURE() << description.message;
-    return {};
-  }
+Image FinishRead(png_image& description) {
   description.format = PNG_FORMAT_RGB;
   std::vector<std::uint8_t> bytes(PNG_IMAGE_SIZE(description));
   if (png_image_finish_read(&description, nullptr, bytes.data(), 0, nullptr) == 0) {
@@ -39,7 +32,29 @@ Image ReadPng(const std::filesystem::path& path) {
   return image;
 }
 
-TEST(Png, WritesEveryPixelAndTheSize) {
+Image ReadPng(const std::filesystem::path& path) {
+  png_image description;
+  std::memset(&description, 0, sizeof description);
+  description.version = PNG_IMAGE_VERSION;
+  if (png_image_begin_read_from_file(&description, path.c_str()) == 0) {
+    ADD_FAILURE() << description.message;
+    return {};
+  }
+  return FinishRead(description);
+}
+
+Image DecodePng(const std::vector<std::uint8_t>& png) {
+  png_image description;
+  std::memset(&description, 0, sizeof description);
+  description.version = PNG_IMAGE_VERSION;
+  if (png_image_begin_read_from_memory(&description, png.data(), png.size()) == 0) {
+    ADD_FAILURE() << description.message;
+    return {};
+  }
+  return FinishRead(description);
+}
+
+Image Gradient() {
   Image image(7, 3);
   for (int y = 0; y < 3; ++y) {
     for (int x = 0; x < 7; ++x) {
@@ -47,6 +62,11 @@ TEST(Png, WritesEveryPixelAndTheSize) {
                            static_cast<std::uint8_t>(255 - x)};
     }
   }
+  return image;
+}
+
+TEST(Png, WritesEveryPixelAndTheSize) {
+  const Image image = Gradient();
   const auto path = std::filesystem::path(testing::TempDir()) / "draw_png_test.png";
   {
     std::ofstream old(path);
@@ -64,6 +84,11 @@ TEST(Png, ReportsAPlaceItCannotWrite) {
   EXPECT_THROW(draw::WritePng(Image(2, 2), "/nonexistent-dir/face.png"), std::runtime_error);
   EXPECT_THROW(draw::WritePng(Image(), std::filesystem::path(testing::TempDir()) / "empty.png"),
                std::runtime_error);
+}
+
+TEST(Png, EncodesInMemoryEveryPixelOrRefusesAnEmptyPicture) {
+  EXPECT_EQ(DecodePng(draw::EncodePngFast(Gradient())), Gradient());
+  EXPECT_THROW(draw::EncodePngFast(Image()), std::runtime_error);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The records through which the simulator finds the module and its gauges.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "module_fixture.h"
@@ -66,6 +67,20 @@ TEST_F(LinkageTest, GaugeCallbackActsOnlyOnItsFourServiceCodes) {
   EXPECT_TRUE(panel->LookedUpVariables().empty());
   header->gauge_callback(header, PANEL_SERVICE_PRE_DRAW, 0);
   EXPECT_EQ(panel->LookedUpVariables(), (std::vector<std::int32_t>{335}));
+}
+
+TEST_F(LinkageTest, LookupRecordKeepsOnlyTheMostRecentLookups) {
+  Load();
+  panel->ClearLookedUpVariables();
+  panel->RunFrames(1);
+  const std::vector<std::int32_t> one_frame = panel->LookedUpVariables();
+  ASSERT_FALSE(one_frame.empty());
+  // Far more lookups than the record holds: it stays full, ending with the last frame's.
+  const std::size_t frames = 4 * sim::Panel::kLookedUpCapacity / one_frame.size() + 1;
+  panel->RunFrames(static_cast<int>(frames));
+  const std::vector<std::int32_t> kept = panel->LookedUpVariables();
+  ASSERT_EQ(kept.size(), sim::Panel::kLookedUpCapacity);
+  EXPECT_TRUE(std::equal(one_frame.rbegin(), one_frame.rend(), kept.rbegin()));
 }
 
 }  // namespace
