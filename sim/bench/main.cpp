@@ -17,6 +17,7 @@
 
 #include "sim/bench/demo.h"
 #include "sim/bench/script_runner.h"
+#include "sim/serve/serve.h"
 
 namespace {
 
@@ -26,6 +27,7 @@ void Usage() {
   std::fprintf(stderr,
                "usage: skelbor-bench demo [--out DIR] [--world DIR] [--module FILE]\n"
                "       skelbor-bench run SCRIPT [--module FILE]\n"
+               "       skelbor-bench serve [--world DIR] [--module FILE] [--port N] [--open]\n"
                "  --world DIR: apt.dat and nav.dat (plain or .gz) instead of the bundled data\n");
 }
 
@@ -52,6 +54,10 @@ int Demo(bench::DemoOptions options) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc >= 2 && std::strcmp(argv[1], "serve") == 0) {
+    return serve::ServeCommand(argc - 1, argv + 1, SKELBOR_MODULE_FILE,
+                               bench::ScriptRunner::WorldFiles::InFolder(SKELBOR_DATA_DIR));
+  }
   const bool demo = argc >= 2 && std::strcmp(argv[1], "demo") == 0;
   const bool run = argc >= 3 && std::strcmp(argv[1], "run") == 0;
   if (!demo && !run) {

@@ -9,6 +9,7 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "sim/bench/button_places.h"
 #include "sim/bench/gauge_face.h"
 #include "sim/draw/font.h"
 #include "sim/draw/png.h"
@@ -25,27 +26,9 @@ struct ScriptError : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-struct ButtonPlace {
-  const char* name;
-  const char* gauge;
-  int x;
-  int y;
-};
-
-// Each button's centre in its gauge's pixels.
-constexpr ButtonPlace kButtons[] = {
-    {"LAST", "gps", 25, 92},  {"<", "gps", 75, 92},       {">", "gps", 125, 92},
-    {"V", "gps", 175, 92},    {"^", "gps", 225, 92},      {"PAGE", "gps", 25, 117},
-    {"ACT", "gps", 75, 117},  {"BLANK", "gps", 125, 117}, {"STO", "gps", 175, 117},
-    {"RCL", "gps", 225, 117}, {"CLOSE", "gps", 242, 7},   {"ICON", "icon", 25, 12},
-};
-
 const ButtonPlace& ButtonNamed(const std::string& name) {
-  for (const ButtonPlace& button : kButtons) {
-    if (name == button.name) return button;
-  }
-  throw ScriptError("unknown button \"" + name +
-                    "\" (LAST < > V ^ PAGE ACT BLANK STO RCL CLOSE ICON)");
+  if (const ButtonPlace* button = FindButton(name)) return *button;
+  throw ScriptError("unknown button \"" + name + "\" (" + kButtonNames + ")");
 }
 
 double NumberOf(const std::string& word) {

@@ -1,0 +1,203 @@
+#include "sim/serve/serve.h"
+
+#include <pthread.h>
+#include <signal.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <thread>
+
+#include "sim/serve/http_api.h"
+#include "sim/serve/sim_loop.h"
+
+namespace serve {
+namespace {
+
+constexpr int kUsageError = 2;
+constexpr const char* kServeUsage =
+    "usage: skelbor-bench serve [--world DIR] [--module FILE] [--port N] [--open]\n"
+    "                           [--settings FILE] [--listen ADDRESS]\n"
+    "  serves the live bench on 127.0.0.1 (port 8018; 0 takes a free one);\n"
+    "  --listen binds another address, for other machines to reach\n";
+constexpr const char* kDefaultSettings = "[Default]\r\nDefaultICAO=KSEA\r\n";
+
+bool Loopback(const std::string& address) {
+  return address == "localhost" || address == "::1" || address.rfind("127.", 0) == 0;
+}
+
+// Written whole or not at all: a temporary beside the file replaces it.
+bool WriteWhole(const std::filesystem::path& file, const std::string& text) {
+  std::filesystem::path temporary = file;
+  temporary += ".partial";
+  {
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    out << text;
+    if (!out.flush()) return false;
+  }
+  std::error_code error;
+  std::filesystem::rename(temporary, file, error);
+  return !error;
+}
+
+// A port only this process listens on: no SO_REUSEPORT, so that a second
+// server on a busy port is refused rather than sharing it.
+void ExclusivePort(socket_t socket) {
+  int yes = 1;
+  setsockopt(socket, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+}
+
+void OpenBrowser(const std::string& url) {
+  const std::string command = "xdg-open '" + url + "' >/dev/null 2>&1 &";
+  if (std::system(command.c_str()) != 0) {
+    std::fprintf(stderr, "skelbor-bench: could not open a browser; open %s\n", url.c_str());
+  }
+}
+
+}  // namespace
+
+int Serve(const ServeOptions& options) {
+  // Signals are taken by one thread that stops everything in order; every
+  // other thread, made after this, has them blocked.
+  sigset_t stop_signals;
+  sigemptyset(&stop_signals);
+  sigaddset(&stop_signals, SIGINT);
+  sigaddset(&stop_signals, SIGTERM);
+  pthread_sigmask(SIG_BLOCK, &stop_signals, nullptr);
+
+  SessionOptions session;
+  session.moduleFile = options.moduleFile;
+  session.world = options.world;
+  session.settings = kDefaultSettings;
+  if (options.settingsFile && std::filesystem::exists(*options.settingsFile)) {
+    std::ifstream file(*options.settingsFile, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    if (!file) {
+      std::fprintf(stderr, "skelbor-bench: cannot read %s\n",
+                   options.settingsFile->string().c_str());
+      return 1;
+    }
+    session.settings = text.str();
+  }
+
+  httplib::Server server;
+  server.set_socket_options(ExclusivePort);
+  server.new_task_queue = [] { return new httplib::ThreadPool(24); };
+  errno = 0;
+  int port = options.port;
+  if (port == 0) {
+    port = server.bind_to_any_port(options.listen);
+  } else if (!server.bind_to_port(options.listen, port)) {
+    port = -1;
+  }
+  if (port <= 0) {
+    const int error = errno;
+    std::fprintf(stderr, "skelbor-bench: cannot listen on %s port %d: %s\n", options.listen.c_str(),
+                 options.port,
+                 error == EADDRINUSE ? "the port is in use (another serve?)"
+                 : error != 0        ? std::strerror(error)
+                                     : "the address cannot be used");
+    return 1;
+  }
+
+  std::unique_ptr<SimLoop> loop;
+  try {
+    loop = std::make_unique<SimLoop>(session);
+  } catch (const RequestError& error) {
+    std::fprintf(stderr, "skelbor-bench: %s\n", error.what());
+    return kUsageError;
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "skelbor-bench: %s\n", error.what());
+    return 1;
+  }
+  RouteApi(server, *loop);
+
+  std::thread listener([&] { server.listen_after_bind(); });
+  std::thread stopper([&] {
+    int signal = 0;
+    while (!loop->Stopped()) {
+      const timespec tick{0, 200'000'000};
+      signal = sigtimedwait(&stop_signals, nullptr, &tick);
+      if (signal > 0) break;
+    }
+    loop->Stop();
+  });
+  const std::string host =
+      options.listen.find(':') != std::string::npos ? "[" + options.listen + "]" : options.listen;
+  const std::string url = "http://" + host + ":" + std::to_string(port) + "/";
+  std::cout << "skelbor-bench serve: " << url << " (Ctrl-C stops)" << std::endl;
+  if (options.open) OpenBrowser(url);
+
+  loop->Run();
+  server.stop();
+  listener.join();
+  stopper.join();
+
+  int status = 0;
+  if (options.settingsFile) {
+    if (WriteWhole(*options.settingsFile, loop->StoppedSession().SettingsText())) {
+      std::cout << "skelbor-bench serve: settings written to " << options.settingsFile->string()
+                << std::endl;
+    } else {
+      std::fprintf(stderr, "skelbor-bench: cannot write %s\n",
+                   options.settingsFile->string().c_str());
+      status = 1;
+    }
+  }
+  std::cout << "skelbor-bench serve: stopped" << std::endl;
+  return status;
+}
+
+int ServeCommand(int argc, char** argv, const std::filesystem::path& moduleFile,
+                 const bench::ScriptRunner::WorldFiles& world) {
+  ServeOptions options;
+  options.moduleFile = moduleFile;
+  options.world = world;
+  bool listen_given = false;
+  for (int i = 1; i < argc; ++i) {
+    const std::string option = argv[i];
+    const bool has_value = i + 1 < argc;
+    if (option == "--open") {
+      options.open = true;
+    } else if (option == "--module" && has_value) {
+      options.moduleFile = argv[++i];
+    } else if (option == "--world" && has_value) {
+      options.world = bench::ScriptRunner::WorldFiles::InFolder(argv[++i]);
+    } else if (option == "--settings" && has_value) {
+      options.settingsFile = argv[++i];
+    } else if (option == "--listen" && has_value) {
+      options.listen = argv[++i];
+      listen_given = true;
+    } else if (option == "--port" && has_value) {
+      char* end = nullptr;
+      const long port = std::strtol(argv[++i], &end, 10);
+      if (*argv[i] == '\0' || *end != '\0' || port < 0 || port > 65535) {
+        std::fprintf(stderr, "skelbor-bench: --port takes 0 to 65535, not \"%s\"\n", argv[i]);
+        return kUsageError;
+      }
+      options.port = static_cast<int>(port);
+    } else {
+      std::fprintf(stderr, "skelbor-bench: serve: unknown option \"%s\"\n%s", option.c_str(),
+                   kServeUsage);
+      return kUsageError;
+    }
+  }
+  if (!options.world.Exist()) {
+    std::fprintf(stderr, "skelbor-bench: no apt.dat(.gz) and nav.dat(.gz) in %s\n",
+                 options.world.apt.parent_path().string().c_str());
+    return kUsageError;
+  }
+  if (listen_given && !Loopback(options.listen)) {
+    std::fprintf(stderr,
+                 "skelbor-bench: serving on %s: anyone who reaches it can drive the bench\n",
+                 options.listen.c_str());
+  }
+  return Serve(options);
+}
+
+}  // namespace serve
