@@ -7,6 +7,7 @@
 
 #include "sim/draw/png.h"
 #include "sim/draw/text_encoding.h"
+#include "sim/host/element_names.h"
 #include "sim/host/key_events.h"
 #include "sim/navdata/geo.h"
 #include "sim/worldgps/world_gps.h"
@@ -239,6 +240,17 @@ nlohmann::json LiveSession::State(bool withTrail) {
       {"settings", text_encoding::Cp1252ToUtf8(SettingsText())},
       {"trailSerial", trailSerial_},
   };
+  // What the display shows, element by element, as a bench script's `screen`.
+  nlohmann::json screen = nlohmann::json::object();
+  for (const sim::ElementView& element : gps.Elements()) {
+    if (element.hidden || element.type != ELEMENT_TYPE_STRING) continue;
+    char colour[8];
+    std::snprintf(colour, sizeof colour, "%02x%02x%02x", element.color & 0xFFu,
+                  (element.color >> 8) & 0xFFu, (element.color >> 16) & 0xFFu);
+    screen[std::string(sim::kGpsElementNames[static_cast<std::size_t>(element.index)])] = {
+        {"text", text_encoding::Cp1252ToUtf8(element.text)}, {"color", colour}};
+  }
+  state["screen"] = std::move(screen);
   // The current facility, where the world knows it: an airport by the ident
   // from character 7 of its ICAO.
   state["facility"] = nullptr;
