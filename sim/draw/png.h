@@ -1,4 +1,4 @@
-// PNG output of a picture.
+// PNG files of pictures.
 #pragma once
 
 #include <filesystem>
@@ -11,5 +11,9 @@ namespace draw {
 // go to a temporary beside it that replaces it at the end. Throws
 // std::runtime_error naming the file when it cannot be written.
 void WritePng(const Image& image, const std::filesystem::path& path);
+
+// Reads a PNG of any colour type as 8-bit RGB (transparency composed over
+// black). Throws std::runtime_error naming the file when it cannot be read.
+Image ReadPng(const std::filesystem::path& path);
 
 }  // namespace draw

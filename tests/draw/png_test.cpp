@@ -1,43 +1,15 @@
 #include "sim/draw/png.h"
 
 #include <gtest/gtest.h>
-#include <png.h>
 
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
-#include <vector>
 
 namespace {
 
 using draw::Image;
 using draw::Rgb;
-
-// Read back with libpng itself, not through the library under test.
-Image ReadPng(const std::filesystem::path& path) {
-  png_image description;
-  std::memset(&description, 0, sizeof description);
-  description.version = PNG_IMAGE_VERSION;
-  if (png_image_begin_read_from_file(&description, path.c_str()) == 0) {
-    ADD_FAILURE() << description.message;
-    return {};
-  }
-  description.format = PNG_FORMAT_RGB;
-  std::vector<std::uint8_t> bytes(PNG_IMAGE_SIZE(description));
-  if (png_image_finish_read(&description, nullptr, bytes.data(), 0, nullptr) == 0) {
-    ADD_FAILURE() << description.message;
-    return {};
-  }
-  Image image(static_cast<int>(description.width), static_cast<int>(description.height));
-  for (int y = 0; y < image.Height(); ++y) {
-    for (int x = 0; x < image.Width(); ++x) {
-      const std::size_t at = (static_cast<std::size_t>(y) * image.Width() + x) * 3;
-      image.At(x, y) = Rgb{bytes[at], bytes[at + 1], bytes[at + 2]};
-    }
-  }
-  return image;
-}
 
 TEST(Png, WritesEveryPixelAndTheSize) {
   Image image(7, 3);
@@ -53,7 +25,7 @@ TEST(Png, WritesEveryPixelAndTheSize) {
     old << "an older file that the picture replaces";
   }
   draw::WritePng(image, path);
-  EXPECT_EQ(ReadPng(path), image);
+  EXPECT_EQ(draw::ReadPng(path), image);
   auto partial = path;
   partial += ".partial";
   EXPECT_FALSE(std::filesystem::exists(partial));
@@ -64,6 +36,14 @@ TEST(Png, ReportsAPlaceItCannotWrite) {
   EXPECT_THROW(draw::WritePng(Image(2, 2), "/nonexistent-dir/face.png"), std::runtime_error);
   EXPECT_THROW(draw::WritePng(Image(), std::filesystem::path(testing::TempDir()) / "empty.png"),
                std::runtime_error);
+}
+
+TEST(Png, ReportsAFileThatIsNoPicture) {
+  const auto path = std::filesystem::path(testing::TempDir()) / "draw_png_test.txt";
+  std::ofstream(path) << "not a picture";
+  EXPECT_THROW(draw::ReadPng(path), std::runtime_error);
+  EXPECT_THROW(draw::ReadPng(path.parent_path() / "missing.png"), std::runtime_error);
+  std::filesystem::remove(path);
 }
 
 }  // namespace
