@@ -89,7 +89,12 @@ class Demo {
         runner_(options.moduleFile, options.world, script_out_, script_err_) {}
 
   DemoOutcome Run() {
-    std::filesystem::create_directories(options_.outFolder);
+    std::error_code error;
+    std::filesystem::create_directories(options_.outFolder, error);
+    if (error) {
+      throw std::runtime_error("cannot make the folder " + options_.outFolder.string() + ": " +
+                               error.message());
+    }
     LoadOverTheWorld();
     ShowPages();
     Fly();
@@ -147,7 +152,7 @@ class Demo {
 
   void ShowPage(const std::string& title, const std::string& file) {
     const std::filesystem::path picture = Written(file);
-    Script("png " + picture.string() + " " + std::to_string(options_.scale) + "\n");
+    runner_.WritePicture(picture, options_.scale);
     out_ << "\n" << title << " (" << picture.string() << "):\n" << DisplayText(Gps());
   }
 

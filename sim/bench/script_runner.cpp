@@ -420,7 +420,7 @@ void ScriptRunner::PrintAircraft() {
   out_ << text;
 }
 
-void ScriptRunner::WritePicture(const std::string& file, int scale) {
+void ScriptRunner::WritePicture(const std::filesystem::path& file, int scale) {
   BitmapFolder bitmaps(panel_->Library().Folder());
   const draw::Font font(draw::GaugeFontFile(), draw::kGaugeFontPixelsPerEm);
   const std::vector<draw::Face> faces = {FaceOf(Gps(), bitmaps),
@@ -628,7 +628,7 @@ void ScriptRunner::Execute(const Line& line) {
     line.Arguments(1, 2, "png FILE [SCALE]");
     LoadedOrThrow(line);
     const int scale = line.words.size() > 2 ? static_cast<int>(IntegerOf(line.words[2], 1, 16)) : 1;
-    WritePicture(ScriptPath(line.words[1]).string(), scale);
+    WritePicture(ScriptPath(line.words[1]), scale);
   } else {
     throw ScriptError("\"" + command + "\" is not a command");
   }

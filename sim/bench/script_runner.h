@@ -75,6 +75,10 @@ class ScriptRunner {
   // estimate for where it flies unless `magvar` fixed it.
   void RunFrames(long frames);
 
+  // Both faces after `load`, side by side, enlarged by scale (1 to 16), as a
+  // PNG. Throws std::runtime_error when the file cannot be written.
+  void WritePicture(const std::filesystem::path& file, int scale);
+
  private:
   struct Line;
   void Execute(const Line& line);
@@ -90,7 +94,6 @@ class ScriptRunner {
   void PrintAircraft();
   std::string SettingsText() const;
   void PrintScreen();
-  void WritePicture(const std::string& file, int scale);
   void PrintFlightPlan();
   void FollowVariation();
 

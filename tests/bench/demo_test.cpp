@@ -87,7 +87,7 @@ TEST_F(BenchTest, TheDemoFliesWhereItIsToldAndWritesTheTrackForOtherPrograms) {
   bench::DemoOptions options;
   options.moduleFile = SKELBOR_MODULE_FILE;
   options.world = bench::ScriptRunner::WorldFiles::InFolder(WORLD_DATA_DIR);
-  options.outFolder = folder_ / "portland";
+  options.outFolder = folder_ / "to portland";  // a blank in the path
   options.scale = 1;
   options.airport = "KPDX";
   options.startNm = 12.0;
@@ -131,6 +131,10 @@ TEST_F(BenchTest, TheDemoFliesWhereItIsToldAndWritesTheTrackForOtherPrograms) {
 
 TEST_F(BenchTest, TheDemoRefusesBadArgumentsClearly) {
   const std::string demo = std::string(SKELBOR_BENCH_FILE) + " demo ";
+  std::ofstream(folder_ / "taken") << "a file where the folder should be";
+  EXPECT_EQ(ExitStatusOf(demo + "--out taken > out.txt 2> err.txt"), 1);
+  EXPECT_NE(ReadFile("err.txt").find("cannot make the folder taken: "), std::string::npos)
+      << ReadFile("err.txt");
   // A world without the demo's airport fails with the reason, nothing flown.
   std::ofstream(folder_ / "apt.dat") << "I\n1000 Version\n\n99\n";
   std::ofstream(folder_ / "nav.dat") << "I\n810 Version\n99\n";
