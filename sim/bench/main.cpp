@@ -11,6 +11,7 @@
 #include <fstream>
 #include <functional>
 #include <iostream>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -97,33 +98,46 @@ int Demo(const bench::DemoOptions& options) {
   return 0;
 }
 
-}  // namespace
+// What every command that loads the module over navigation data takes.
+struct ModuleAndWorld {
+  std::string module;
+  std::string world;  // the folder of the data `world builtin` and the demo read
+};
 
-int main(int argc, char** argv) {
-  const bench::BenchFiles files = bench::BenchFilesBeside(bench::ExecutableFolder());
-  CLI::App app{"skelbor-bench " SKELBOR_VERSION
-               ": the skelbor gauge in the substitute simulator, from the command line",
-               "skelbor-bench"};
-  app.set_version_flag("--version", "skelbor-bench " SKELBOR_VERSION);
-  app.require_subcommand(1);
-  app.fallthrough(false);
-  std::function<int()> action;
+void AddModuleAndWorld(CLI::App& command, ModuleAndWorld& chosen) {
+  command.add_option("--module", chosen.module, "the native skelbor.gau to load")
+      ->type_name("FILE")
+      ->capture_default_str();
+  command
+      .add_option("--world", chosen.world,
+                  "folder of apt.dat and nav.dat or earth_nav.dat (plain or .gz) to read instead "
+                  "of the bundled data")
+      ->check(WorldFolder())
+      ->type_name("DIR");
+}
 
-  std::string module = files.module.string();
-  std::string world_folder = files.data.string();
+// Each command's options fill its settings; its callback leaves the work to
+// do in `action`, run once the whole command line is parsed.
+using Action = std::function<int()>;
 
-  bench::DemoOptions demo;
-  demo.outFolder = "skelbor-demo";
-  std::string start = "30/225";
-  std::string wind = "300/25";
-  CLI::App* demo_command = app.add_subcommand(
+void AddDemoCommand(CLI::App& app, const ModuleAndWorld& defaults, Action& action) {
+  struct Settings {
+    ModuleAndWorld where;
+    bench::DemoOptions demo;
+    std::string start = "30/225";
+    std::string wind = "300/25";
+  };
+  auto settings = std::make_shared<Settings>();
+  settings->where = defaults;
+  settings->demo.outFolder = "skelbor-demo";
+  CLI::App* command = app.add_subcommand(
       "demo",
       "shows every page, flies to the airport under the gauge's steering and writes the "
       "pictures, the log, GPX and CSV tracks and the plot of the flight");
-  demo_command->add_option("--out", demo.outFolder, "folder of the files written (created)")
+  command->add_option("--out", settings->demo.outFolder, "folder of the files written (created)")
       ->type_name("DIR")
       ->capture_default_str();
-  demo_command->add_option("--airport", demo.airport, "ident of the airport to fly to")
+  command->add_option("--airport", settings->demo.airport, "ident of the airport to fly to")
       ->check(CLI::Validator(
           [](std::string& ident) -> std::string {
             for (char& c : ident)
@@ -137,59 +151,73 @@ int main(int argc, char** argv) {
           ""))
       ->type_name("ICAO")
       ->capture_default_str();
-  demo_command
-      ->add_option("--start", start, "NM/BEARING: the start, distance and true bearing from it")
+  command
+      ->add_option("--start", settings->start,
+                   "NM/BEARING: the start, distance and true bearing from it")
       ->check(PairWithin("NM/BEARING with NM from 3 to 200, BEARING from 0 to 360", 3, 200, 0, 360))
       ->type_name("NM/BEARING")
       ->capture_default_str();
-  demo_command
-      ->add_option("--wind", wind, "FROM/KNOTS: the true direction it blows from and its speed")
+  command
+      ->add_option("--wind", settings->wind,
+                   "FROM/KNOTS: the true direction it blows from and its speed")
       ->check(PairWithin("FROM/KNOTS with FROM from 0 to 360, KNOTS from 0 to 100", 0, 360, 0, 100))
       ->type_name("FROM/KNOTS")
       ->capture_default_str();
-  demo_command
-      ->add_option("--world", world_folder,
-                   "folder of apt.dat and nav.dat or earth_nav.dat (plain or .gz) instead of the "
-                   "bundled data")
-      ->check(WorldFolder())
-      ->type_name("DIR");
-  demo_command->add_option("--module", module, "the native skelbor.gau to load")
-      ->type_name("FILE")
-      ->capture_default_str();
-  demo_command->callback([&] {
-    action = [&] {
-      demo.moduleFile = module;
-      demo.world = WorldFiles::InFolder(world_folder);
-      std::tie(demo.startNm, demo.startBearing) = *PairOf(start);
-      std::tie(demo.windFrom, demo.windKnots) = *PairOf(wind);
+  AddModuleAndWorld(*command, settings->where);
+  command->callback([settings, &action] {
+    action = [settings] {
+      bench::DemoOptions& demo = settings->demo;
+      demo.moduleFile = settings->where.module;
+      demo.world = WorldFiles::InFolder(settings->where.world);
+      std::tie(demo.startNm, demo.startBearing) = *PairOf(settings->start);
+      std::tie(demo.windFrom, demo.windKnots) = *PairOf(settings->wind);
       return Demo(demo);
     };
   });
+}
 
-  std::string script;
-  bool json = false;
-  CLI::App* run_command = app.add_subcommand(
+void AddRunCommand(CLI::App& app, const ModuleAndWorld& defaults, Action& action) {
+  struct Settings {
+    ModuleAndWorld where;
+    std::string script;
+    bool json = false;
+  };
+  auto settings = std::make_shared<Settings>();
+  settings->where = defaults;
+  CLI::App* command = app.add_subcommand(
       "run",
       "runs a bench script (exit 0 every expectation held, 1 one failed, 2 the script is "
       "faulty)");
-  run_command->add_option("SCRIPT", script, "the script file, or - to read commands as they come")
+  command
+      ->add_option("SCRIPT", settings->script,
+                   "the script file, or - to read commands as they come")
       ->type_name("SCRIPT")
       ->required();
-  run_command->add_option("--module", module, "the native skelbor.gau to load")
-      ->type_name("FILE")
-      ->capture_default_str();
-  run_command
-      ->add_option("--world", world_folder,
-                   "folder of the data `world builtin` reads (apt.dat and nav.dat or "
-                   "earth_nav.dat, plain or .gz)")
-      ->check(WorldFolder())
-      ->type_name("DIR");
-  run_command->add_flag("--json", json,
-                        "screen, keys, tooltip, aircraft? and flightplan print one JSON object a "
-                        "line");
-  run_command->callback([&] {
-    action = [&] { return RunScript(script, module, WorldFiles::InFolder(world_folder), json); };
+  command->add_flag("--json", settings->json,
+                    "screen, keys, tooltip, aircraft? and flightplan print one JSON object a line");
+  AddModuleAndWorld(*command, settings->where);
+  command->callback([settings, &action] {
+    action = [settings] {
+      return RunScript(settings->script, settings->where.module,
+                       WorldFiles::InFolder(settings->where.world), settings->json);
+    };
   });
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const bench::BenchFiles files = bench::BenchFilesBeside(bench::ExecutableFolder());
+  const ModuleAndWorld defaults{files.module.string(), files.data.string()};
+  CLI::App app{"skelbor-bench " SKELBOR_VERSION
+               ": the skelbor gauge in the substitute simulator, from the command line",
+               "skelbor-bench"};
+  app.set_version_flag("--version", "skelbor-bench " SKELBOR_VERSION);
+  app.require_subcommand(1);
+  app.fallthrough(false);
+  Action action;
+  AddDemoCommand(app, defaults, action);
+  AddRunCommand(app, defaults, action);
 
   // CLI11 would only say that a command is missing.
   std::string commands;
