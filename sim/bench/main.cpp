@@ -76,7 +76,7 @@ int RunScript(const std::string& script_name, const fs::path& module, const Worl
   runner.PrintJson(json);
   int status = bench::kAllHeld;
   if (script_name == "-") {
-    status = runner.Run(std::cin, {"stdin", fs::current_path()});
+    status = runner.Run(std::cin, {"stdin", fs::current_path(), true});
   } else {
     std::ifstream script(script_name, std::ios::binary);
     if (!script) {

@@ -171,6 +171,7 @@ ScriptRunner::~ScriptRunner() = default;
 int ScriptRunner::Run(std::istream& script, const Source& source) {
   source_ = source;
   const int failed_before = failed_;
+  bool faulty = false;
   std::string text;
   int number = 0;
   while (std::getline(script, text)) {
@@ -184,7 +185,8 @@ int ScriptRunner::Run(std::istream& script, const Source& source) {
     } catch (const std::exception& error) {
       out_.flush();
       err_ << Located(number) << error.what() << std::endl;
-      return kBadScript;
+      if (!source.goOnAfterFaults) return kBadScript;
+      faulty = true;
     }
     // A person or a program driving the bench line by line sees each answer.
     out_.flush();
@@ -194,6 +196,7 @@ int ScriptRunner::Run(std::istream& script, const Source& source) {
     return kBadScript;
   }
   out_.flush();
+  if (faulty) return kBadScript;
   return failed_ > failed_before ? kExpectationFailed : kAllHeld;
 }
 

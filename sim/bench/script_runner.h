@@ -42,6 +42,9 @@ class ScriptRunner {
   struct Source {
     std::string name;
     std::filesystem::path folder = ".";
+    // A person typing at the bench keeps the session after a faulty line;
+    // the run still ends with kBadScript.
+    bool goOnAfterFaults = false;
   };
 
   // out receives what the commands print and the FAIL lines; err the reason
@@ -52,7 +55,8 @@ class ScriptRunner {
   ~ScriptRunner();
 
   // Runs every line as it comes, flushing what each command printed; stops at
-  // the first line that is not a command or cannot run (kBadScript). Texts
+  // the first line that is not a command or cannot run (kBadScript), unless
+  // the source goes on after faults. Texts
   // are UTF-8; a byte-order mark is skipped.
   int Run(std::istream& script, const Source& source);
   // A script of the bench's own.
