@@ -138,7 +138,7 @@ void AddDemoCommand(CLI::App& app, const ModuleAndWorld& defaults, Action& actio
       ->type_name("DIR")
       ->capture_default_str();
   command->add_option("--airport", settings->demo.airport, "ident of the airport to fly to")
-      ->check(CLI::Validator(
+      ->transform(CLI::Validator(
           [](std::string& ident) -> std::string {
             for (char& c : ident)
               c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));

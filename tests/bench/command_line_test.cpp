@@ -43,6 +43,7 @@ TEST_F(BenchTest, ArgumentsAreParsedAndEveryWrongOneIsNamed) {
       {{"-h"}, 0, "demo"},
       {{"--version"}, 0, std::string("skelbor-bench ") + SKELBOR_VERSION + "\n"},
       {{"demo", "--help"}, 0, "--airport ICAO"},
+      {{"demo", "--airport", "ksea", "--out", "lower case"}, 0, "default airport KSEA"},
       {{"run", "--help"}, 0, "--json"},
       {{}, 2, "A subcommand is required"},
       {{"fly"}, 2, "\"fly\" is not a command (demo, run)"},
