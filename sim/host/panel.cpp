@@ -8,6 +8,7 @@
 
 #include "sim/host/heap_counter.h"
 #include "sim/host/trap.h"
+#include "sim/keys/key_events.h"
 
 namespace sim {
 namespace {
@@ -234,25 +235,25 @@ void Panel::LookupVar(MODULE_VAR* variable) {
 void Panel::SendKeyEvent(std::uint32_t id, std::uint32_t value) {
   keyEvents_.push_back({id, value});
   switch (id) {
-    case 0x103CA:  // toggle panel window
+    case kKeyPanelIdToggle:
       if (static_cast<std::int32_t>(value) != kMainWindow) {
         SetWindowOpen(static_cast<std::int32_t>(value),
                       !WindowOpen(static_cast<std::int32_t>(value)));
       }
       break;
-    case 0x10100:  // autopilot on
+    case kKeyAutopilotOn:
       aircraft_.autopilotMaster = true;
       break;
-    case 0x100BD:  // heading hold toggle
+    case kKeyHeadingHoldToggle:
       aircraft_.headingHold = !aircraft_.headingHold;
       break;
-    case 0x1010F:  // heading hold on
+    case kKeyHeadingHoldOn:
       aircraft_.headingHold = true;
       break;
-    case 0x10117:  // heading hold off
+    case kKeyHeadingHoldOff:
       aircraft_.headingHold = false;
       break;
-    case 0x101FA:  // selected heading
+    case kKeyHeadingBugSet:
       aircraft_.selectedHeading = static_cast<double>(value);
       break;
     default:

@@ -15,13 +15,22 @@ struct KeyEventKind {
   std::string_view meaning;  // what the simulator does with it
 };
 
+inline constexpr std::uint32_t kKeyPanelIdToggle = 0x103CA;
+inline constexpr std::uint32_t kKeyAutopilotOn = 0x10100;
+inline constexpr std::uint32_t kKeyHeadingHoldToggle = 0x100BD;
+inline constexpr std::uint32_t kKeyHeadingHoldOn = 0x1010F;
+inline constexpr std::uint32_t kKeyHeadingHoldOff = 0x10117;
+inline constexpr std::uint32_t kKeyHeadingBugSet = 0x101FA;
+
 inline constexpr KeyEventKind kKeyEventKinds[] = {
-    {0x103CA, "PANEL_ID_TOGGLE", "opens or closes the panel window whose id is the value"},
-    {0x10100, "AUTOPILOT_ON", "autopilot master on"},
-    {0x100BD, "AP_HDG_HOLD", "heading hold toggle: on when off, off when on"},
-    {0x1010F, "AP_HDG_HOLD_ON", "heading hold on"},
-    {0x10117, "AP_HDG_HOLD_OFF", "heading hold off"},
-    {0x101FA, "HEADING_BUG_SET", "the autopilot's selected heading becomes the value (degrees)"},
+    {kKeyPanelIdToggle, "PANEL_ID_TOGGLE",
+     "opens or closes the panel window whose id is the value"},
+    {kKeyAutopilotOn, "AUTOPILOT_ON", "autopilot master on"},
+    {kKeyHeadingHoldToggle, "AP_HDG_HOLD", "heading hold toggle: on when off, off when on"},
+    {kKeyHeadingHoldOn, "AP_HDG_HOLD_ON", "heading hold on"},
+    {kKeyHeadingHoldOff, "AP_HDG_HOLD_OFF", "heading hold off"},
+    {kKeyHeadingBugSet, "HEADING_BUG_SET",
+     "the autopilot's selected heading becomes the value (degrees)"},
 };
 
 // The event's name, or "UNKNOWN" for an id outside the table.
