@@ -50,6 +50,13 @@ check "skelbor.gau is a 32-bit Windows DLL" bash -c \
   "[[ \$(head -c 2 '$kit/skelbor.gau') == MZ ]] &&
    offset=\$(od -An -tu4 -j60 -N4 '$kit/skelbor.gau' | tr -d ' ') &&
    [[ \$(od -An -tx1 -j\$offset -N6 '$kit/skelbor.gau' | tr -d ' \n') == 504500004c01 ]]"
+check "skelbor.gau is stripped" bash -c \
+  "offset=\$(od -An -tu4 -j60 -N4 '$kit/skelbor.gau' | tr -d ' ') &&
+   [[ \$(od -An -tu4 -j\$((offset + 12)) -N4 '$kit/skelbor.gau' | tr -d ' ') == 0 ]]"
+utf16_version=$(printf '%s' "$version" | sed 's/./&\\x00/g')
+check "skelbor.gau carries version $version in its version resource" \
+  env LC_ALL=C grep -qaP "F\\x00i\\x00l\\x00e\\x00V\\x00e\\x00r\\x00s\\x00i\\x00o\\x00n\\x00\\x00\\x00(\\x00\\x00)?$utf16_version" \
+  "$kit/skelbor.gau"
 for name in '\[Default\]' DefaultICAO= VORSearch= NDBSearch= LastICAO= '\[Saved\]' '^00=' '^14=' \
   '\[UserWaypoints\]' '^0001=.*,.*,' '^0002=.*,.*,'; do
   check "skelbor.ini has $name" has "$kit/skelbor.ini" "$name"
