@@ -13,8 +13,9 @@
  *            text belongs to the simulator's GPS module and is handed on
  *            without a copy: copy it at once, before anything else calls the
  *            GPS module and before your gauge returns to the simulator; it
- *            may change or vanish afterwards. Never free or write it. It is the empty string, never NULL, when the GPS
- *            module is unavailable.
+ *            may change or vanish afterwards. Never free or write it. It
+ *            is the empty string, never NULL, when the GPS module is
+ *            unavailable.
  *
  *   SetICAO  makes the display show an airport, as if it had been entered on
  *            the Airport page, and switches the display to that page. Give
