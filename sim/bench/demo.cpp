@@ -16,14 +16,10 @@
 namespace bench {
 namespace {
 
-constexpr const char* kAirport = "KSEA";
-constexpr double kStartNm = 30.0;
-constexpr double kStartCourseFromAirport = 225.0;  // the aircraft starts south-west
-constexpr double kStartHeading = 0.0;              // true: the steering turns it right
+constexpr double kStartHeading = 0.0;  // true: the steering has to turn it
 constexpr double kAirspeedKnots = 150.0;
-constexpr double kWindFrom = 300.0;  // across the course to the airport, from the left
-constexpr double kWindKnots = 25.0;
 constexpr int kFramesPerSecond = 18;
+constexpr double kArrivalNm = 2.0;  // where the gauge ends its steering
 
 // The place `nm` away from `from` along the true course: the host's own
 // motion on the sphere, for an hour at `nm` knots.
@@ -93,10 +89,16 @@ class Demo {
         runner_(options.moduleFile, options.world, script_out_, script_err_) {}
 
   DemoOutcome Run() {
-    std::filesystem::create_directories(options_.outFolder);
+    std::error_code error;
+    std::filesystem::create_directories(options_.outFolder, error);
+    if (error) {
+      throw std::runtime_error("cannot make the folder " + options_.outFolder.string() + ": " +
+                               error.message());
+    }
     LoadOverTheWorld();
     ShowPages();
     Fly();
+    WriteTracks();
     WritePlot();
     return std::move(outcome_);
   }
@@ -119,39 +121,38 @@ class Demo {
   }
 
   void LoadOverTheWorld() {
-    Script(std::string("world builtin\n"
-                       "gps world\n"
-                       "setting Default DefaultICAO ") +
-           kAirport + "\nload\n");
+    Script("world builtin\ngps world\nsetting Default DefaultICAO " + options_.airport +
+           "\nload\n");
     world_ = runner_.LoadedWorld();
-    airport_ = world_->FindAirport(kAirport);
+    airport_ = world_->FindAirport(options_.airport);
     if (airport_ == nullptr) {
-      throw std::runtime_error(std::string("the navigation data has no ") + kAirport);
+      throw std::runtime_error("the navigation data has no " + options_.airport);
     }
-    start_ = PointAlong(airport_->position, kStartCourseFromAirport, kStartNm);
+    start_ = PointAlong(airport_->position, options_.startBearing, options_.startNm);
     char setup[256];
     std::snprintf(setup, sizeof setup,
                   "aircraft %.6f %.6f %.1f %.1f\n"
                   "wind %.1f %.1f\n"
                   "seconds 2\n",
-                  start_.latitude, start_.longitude, kStartHeading, kAirspeedKnots, kWindFrom,
-                  kWindKnots);
+                  start_.latitude, start_.longitude, kStartHeading, kAirspeedKnots,
+                  options_.windFrom, options_.windKnots);
     Script(setup);
     out_ << "skelbor-bench demo: " << world_->Airports().size() << " airports, "
          << world_->Vors().size() << " VORs, DMEs and ILS, " << world_->Ndbs().size()
-         << " NDBs; default airport " << kAirport << " from the settings file\n";
+         << " NDBs; default airport " << options_.airport << " from the settings file\n";
     char aircraft[256];
     std::snprintf(aircraft, sizeof aircraft,
-                  "aircraft %.1f NM south-west of %s at %.4f %.4f, heading %03.0f true at %.0f kt, "
-                  "wind %03.0f/%.0f kt\n",
-                  kStartNm, kAirport, start_.latitude, start_.longitude, kStartHeading,
-                  kAirspeedKnots, kWindFrom, kWindKnots);
+                  "aircraft %.1f NM from %s on a true bearing of %03.0f at %.4f %.4f, heading "
+                  "%03.0f true at %.0f kt, wind %03.0f/%.0f kt\n",
+                  options_.startNm, options_.airport.c_str(), options_.startBearing,
+                  start_.latitude, start_.longitude, kStartHeading, kAirspeedKnots,
+                  options_.windFrom, options_.windKnots);
     out_ << aircraft;
   }
 
   void ShowPage(const std::string& title, const std::string& file) {
     const std::filesystem::path picture = Written(file);
-    Script("png " + picture.string() + " " + std::to_string(options_.scale) + "\n");
+    runner_.WritePicture(picture, options_.scale);
     out_ << "\n" << title << " (" << picture.string() << "):\n" << DisplayText(Gps());
   }
 
@@ -188,7 +189,7 @@ class Demo {
                   "%02d:%02d  %s  dist %s  brg %s  ETE %s  heading selected %03.0f  "
                   "(track %03.0f true, %.1f NM to go)\n",
                   static_cast<int>(seconds) / 60, static_cast<int>(seconds) % 60,
-                  Shown(Gps(), "airportIdentChar0").empty() ? "----" : kAirport,
+                  Shown(Gps(), "airportIdentChar0").empty() ? "----" : options_.airport.c_str(),
                   Shown(Gps(), "airportDistance").c_str(), Shown(Gps(), "airportBearing").c_str(),
                   Shown(Gps(), "airportEte").c_str(), aircraft.selectedHeading,
                   aircraft.TrueTrack(), DistanceNm(Here(), airport_->position));
@@ -201,7 +202,8 @@ class Demo {
     char line[128];
     std::snprintf(line, sizeof line, "\rflying: %02d:%02d simulated, %5.1f NM to %s%s",
                   static_cast<int>(seconds) / 60, static_cast<int>(seconds) % 60,
-                  DistanceNm(Here(), airport_->position), kAirport, done ? "\n" : "");
+                  DistanceNm(Here(), airport_->position), options_.airport.c_str(),
+                  done ? "\n" : "");
     *progress_ << line << std::flush;
   }
 
@@ -209,13 +211,13 @@ class Demo {
     const std::filesystem::path log_file = Written("flight.log");
     std::ofstream log(log_file);
     if (!log) throw std::runtime_error("cannot write " + log_file.string());
-    out_ << "\nACT: steering to " << kAirport << " (log every simulated minute, "
+    out_ << "\nACT: steering to " << options_.airport << " (log every simulated minute, "
          << log_file.string() << "):\n";
     Script("click ACT\n");
     const sim::Aircraft& aircraft = Panel().AircraftState();
     if (!aircraft.headingHold) throw std::runtime_error("ACT did not engage the heading hold");
-    outcome_.track.push_back(Here());
     double seconds = 0.0;
+    Sample(seconds);
     LogMinute(log, seconds);
     while (aircraft.headingHold) {
       if (seconds >= options_.longestFlightSeconds) {
@@ -226,7 +228,7 @@ class Demo {
       }
       runner_.RunFrames(kFramesPerSecond);
       seconds += 1.0;
-      outcome_.track.push_back(Here());
+      Sample(seconds);
       if (std::fmod(seconds, 60.0) == 0.0) LogMinute(log, seconds);
       if (std::fmod(seconds, 10.0) == 0.0) ShowProgress(seconds, false);
     }
@@ -236,17 +238,47 @@ class Demo {
     char end[160];
     std::snprintf(end, sizeof end, "%02d:%02d  steering ended %.2f NM from %s, heading hold off\n",
                   static_cast<int>(seconds) / 60, static_cast<int>(seconds) % 60,
-                  outcome_.endDistanceNm, kAirport);
+                  outcome_.endDistanceNm, options_.airport.c_str());
     out_ << end;
     log << end;
     if (!log.flush()) throw std::runtime_error("cannot write " + log_file.string());
     ShowPage("Airport page on arrival", "9-arrival.png");
   }
 
+  void Sample(double seconds) {
+    const sim::Aircraft& aircraft = Panel().AircraftState();
+    outcome_.track.push_back(Here());
+    outcome_.samples.push_back({seconds, Here(), aircraft.trueHeading, aircraft.TrueTrack(),
+                                aircraft.groundSpeedKnots, aircraft.selectedHeading,
+                                DistanceNm(Here(), airport_->position), aircraft.headingHold});
+  }
+
+  void WriteTracks() {
+    const std::filesystem::path gpx = Written("flight.gpx");
+    const std::string name = "skelbor-bench demo to " + options_.airport;
+    WriteGpx(
+        gpx, name,
+        {{options_.airport + " " + text_encoding::Cp1252ToUtf8(airport_->name), airport_->position},
+         {"start", start_}},
+        outcome_.samples);
+    const std::filesystem::path csv = Written("flight.csv");
+    WriteCsv(csv, outcome_.samples);
+    out_ << "\nthe track: " << gpx.string() << " (GPX), " << csv.string() << " (CSV)\n";
+  }
+
   void WritePlot() {
     const std::filesystem::path plot = Written("flight-plot.png");
-    draw::WritePng(FlightPlot(*world_, *airport_, outcome_.track), plot);
-    out_ << "\nflight plot: " << plot.string() << "\n";
+    FlightMarks marks;
+    char title[200];
+    std::snprintf(title, sizeof title, "%s %s: from %.0f NM on %03.0f°, wind %03.0f°/%.0f kt",
+                  options_.airport.c_str(), text_encoding::Cp1252ToUtf8(airport_->name).c_str(),
+                  options_.startNm, options_.startBearing, options_.windFrom, options_.windKnots);
+    marks.title = title;
+    marks.secondsPerPoint = 1;
+    marks.arrivalRadiusNm = kArrivalNm;
+    marks.endMarked = true;
+    draw::WritePng(FlightPlot(*world_, *airport_, outcome_.track, marks), plot);
+    out_ << "flight plot: " << plot.string() << "\n";
   }
 
   const DemoOptions& options_;

@@ -1,13 +1,15 @@
 // The bench's demo: the gauge over the navigation data, every page shown and
-// drawn, then a flight under the gauge's heading steering from about 30 NM
-// south-west of Seattle-Tacoma through a crosswind, logged every simulated
-// minute and plotted.
+// drawn, then a flight under the gauge's heading steering to an airport (by
+// default from 30 NM south-west of Seattle-Tacoma through a crosswind), logged
+// every simulated minute, written as GPX and CSV, and plotted.
 #pragma once
 
 #include <filesystem>
 #include <ostream>
+#include <string>
 #include <vector>
 
+#include "sim/bench/flight_record.h"
 #include "sim/bench/script_runner.h"
 #include "sim/navdata/geo.h"
 
@@ -15,8 +17,13 @@ namespace bench {
 
 struct DemoOptions {
   std::filesystem::path moduleFile;
-  ScriptRunner::WorldFiles world;        // the navigation data
-  std::filesystem::path outFolder;       // created when missing
+  ScriptRunner::WorldFiles world;   // the navigation data
+  std::filesystem::path outFolder;  // created when missing
+  std::string airport = "KSEA";     // the default airport and the destination
+  double startNm = 30.0;            // the start: this far from the airport
+  double startBearing = 225.0;      // on this true bearing from it
+  double windFrom = 300.0;          // true
+  double windKnots = 25.0;
   int scale = 2;                         // of the page pictures
   double longestFlightSeconds = 3600.0;  // simulated; the demo fails beyond it
 };
@@ -24,6 +31,7 @@ struct DemoOptions {
 struct DemoOutcome {
   std::vector<std::filesystem::path> files;   // in the order written
   std::vector<sim::navdata::GeoPoint> track;  // one point a simulated second
+  std::vector<FlightSample> samples;          // the same, with what the aircraft did
   double flightSeconds = 0.0;                 // from ACT to the end of steering
   double endDistanceNm = 0.0;                 // from the airport when steering ended
 };

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "sim/draw/font.h"
+#include "sim/draw/font_files.h"
 
 namespace bench {
 namespace {
@@ -118,11 +119,21 @@ void DrawNdb(draw::Image& image, const draw::Font& font, Point at, const sim::na
   DrawNavaidLabel(image, font, at, ndb.ident, chart_colour::kNdb);
 }
 
+// The title's place at the top left.
+constexpr int kTitleInset = 8;
+
+Box TitleBox(const std::string& title, const draw::Font& font) {
+  if (title.empty()) return Box{-10.0, -10.0, -10.0, -10.0};
+  return Box{0.0, 0.0, kTitleInset + static_cast<double>(title.size() * font.PixelsPerEm()),
+             kTitleInset + font.CellHeight() + 4.0};
+}
+
 void DrawNavaids(draw::Image& image, const draw::Font& font, const sim::navdata::World& world,
-                 const ChartFrame& frame) {
-  // Those under the scale bar or the north arrow are left out rather than
-  // drawn into them.
-  const Box furniture[] = {ScaleBarBox(frame, font), NorthArrowBox(frame, font)};
+                 const ChartFrame& frame, const std::string& title) {
+  // Those under the scale bar, the north arrow or the title are left out
+  // rather than drawn into them.
+  const Box furniture[] = {ScaleBarBox(frame, font), NorthArrowBox(frame, font),
+                           TitleBox(title, font)};
   const auto fits = [&](Point at, const std::string& ident) {
     const Box box = NavaidBox(at, ident, font);
     return frame.Contains(at) && std::none_of(std::begin(furniture), std::end(furniture),
@@ -196,6 +207,57 @@ void DrawTrack(draw::Image& image, const std::vector<GeoPoint>& track, const Cha
   for (std::size_t i = 1; i < points.size(); ++i) {
     draw::DrawLine(image, points[i - 1], points[i], chart_colour::kTrack, kTrackWidth);
   }
+}
+
+// A tick across the track at every minute, numbered every fifth.
+void DrawMinuteTicks(draw::Image& image, const draw::Font& font, const std::vector<GeoPoint>& track,
+                     int seconds_per_point, const ChartFrame& frame) {
+  if (seconds_per_point <= 0) return;
+  const std::size_t step = static_cast<std::size_t>(60 / seconds_per_point);
+  if (step == 0) return;
+  for (std::size_t i = step; i + 1 < track.size(); i += step) {
+    if (!IsPosition(track[i - 1]) || !IsPosition(track[i + 1]) || !IsPosition(track[i])) continue;
+    const Point before = frame.Project(track[i - 1]);
+    const Point after = frame.Project(track[i + 1]);
+    const Point at = frame.Project(track[i]);
+    const double length = std::hypot(after.x - before.x, after.y - before.y);
+    if (length == 0.0) continue;
+    // Across the direction of flight.
+    const Point across{-(after.y - before.y) / length, (after.x - before.x) / length};
+    constexpr double kHalfTick = 6.0;
+    draw::DrawLine(image, Point{at.x - across.x * kHalfTick, at.y - across.y * kHalfTick},
+                   Point{at.x + across.x * kHalfTick, at.y + across.y * kHalfTick},
+                   chart_colour::kFurniture, 1.5);
+    const std::size_t minute = i / step;
+    if (minute % 5 == 0) {
+      const Point label{at.x + across.x * 30.0, at.y + across.y * 30.0};
+      draw::DrawLabel(image, font, static_cast<int>(std::lround(label.x)),
+                      static_cast<int>(std::lround(label.y)) - font.CellHeight() / 2,
+                      std::to_string(minute) + " min", chart_colour::kFurniture,
+                      draw::Align::kCenter);
+    }
+  }
+}
+
+// A dashed circle of the radius round the point.
+void DrawDashedCircle(draw::Image& image, Point centre, double radius, draw::Rgb colour) {
+  constexpr int kDashes = 36;
+  for (int i = 0; i < kDashes; ++i) {
+    const double from = 2.0 * std::numbers::pi * i / kDashes;
+    const double to = 2.0 * std::numbers::pi * (i + 0.5) / kDashes;
+    draw::DrawLine(
+        image, Point{centre.x + radius * std::cos(from), centre.y + radius * std::sin(from)},
+        Point{centre.x + radius * std::cos(to), centre.y + radius * std::sin(to)}, colour, 1.5);
+  }
+}
+
+// A ring round the track's last point.
+void DrawEnd(draw::Image& image, const std::vector<GeoPoint>& track, const ChartFrame& frame) {
+  if (track.empty() || !IsPosition(track.back())) return;
+  const Point at = frame.Project(track.back());
+  draw::FillCircle(image, at, 7.0, chart_colour::kFurniture);
+  draw::FillCircle(image, at, 4.5, chart_colour::kPaper);
+  draw::FillCircle(image, at, 2.0, chart_colour::kTrack);
 }
 
 void DrawScaleBar(draw::Image& image, const draw::Font& font, const ChartFrame& frame) {
@@ -285,16 +347,26 @@ ChartFrame FrameOfFlight(const sim::navdata::Airport& destination,
 }
 
 draw::Image FlightPlot(const sim::navdata::World& world, const sim::navdata::Airport& destination,
-                       const std::vector<GeoPoint>& track, int width, int height) {
+                       const std::vector<GeoPoint>& track, const FlightMarks& marks, int width,
+                       int height) {
   const ChartFrame frame = FrameOfFlight(destination, track, width, height);
-  const draw::Font font(draw::kLabelFontPath, kChartLabelPixelsPerEm);
+  const draw::Font font(draw::LabelFontFile(), kChartLabelPixelsPerEm);
   draw::Image image(width, height, chart_colour::kPaper);
-  DrawNavaids(image, font, world, frame);
+  DrawNavaids(image, font, world, frame, marks.title);
   DrawScaleBar(image, font, frame);
   DrawNorthArrow(image, font, frame);
+  if (marks.arrivalRadiusNm > 0.0 && IsPosition(destination.position)) {
+    DrawDashedCircle(image, frame.Project(destination.position),
+                     marks.arrivalRadiusNm * frame.pixelsPerNm, chart_colour::kArrival);
+  }
   // The flight and its destination over everything else.
   DrawAirport(image, font, destination, frame);
   DrawTrack(image, track, frame);
+  DrawMinuteTicks(image, font, track, marks.secondsPerPoint, frame);
+  if (marks.endMarked) DrawEnd(image, track, frame);
+  if (!marks.title.empty()) {
+    draw::DrawLabel(image, font, kTitleInset, kTitleInset, marks.title, chart_colour::kFurniture);
+  }
   return image;
 }
 

@@ -2,6 +2,7 @@
 // destination's runways and the radio navaids around them, north up.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "sim/draw/image.h"
@@ -20,8 +21,17 @@ inline constexpr draw::Rgb kStart{44, 160, 44};
 inline constexpr draw::Rgb kRunway{70, 70, 70};
 inline constexpr draw::Rgb kVor{31, 119, 180};
 inline constexpr draw::Rgb kNdb{148, 83, 189};
-inline constexpr draw::Rgb kFurniture{0, 0, 0};  // scale bar, north arrow, airport ident
+inline constexpr draw::Rgb kFurniture{0, 0, 0};      // scale bar, north arrow, airport ident, title
+inline constexpr draw::Rgb kArrival{110, 110, 110};  // the circle where steering ends
 }  // namespace chart_colour
+
+// What a chart says about the flight beyond its track.
+struct FlightMarks {
+  std::string title;             // at the top left; none when empty
+  int secondsPerPoint = 0;       // the track's sampling, for a tick each minute; 0: no ticks
+  double arrivalRadiusNm = 0.0;  // a dashed circle round the destination; 0: none
+  bool endMarked = false;        // a ring at the track's last point: where steering ended
+};
 
 // The size of the idents and the scale bar's label.
 inline constexpr int kChartLabelPixelsPerEm = 13;
@@ -46,12 +56,13 @@ ChartFrame FrameOfFlight(const sim::navdata::Airport& destination,
                          const std::vector<sim::navdata::GeoPoint>& track, int width, int height);
 
 // The chart of a flight: the ground track, the destination's runways, the
-// VORs and NDBs of the world around them, a scale bar in NM and a north arrow.
+// VORs and NDBs of the world around them, a scale bar in NM and a north arrow,
+// and the marks asked for (every fifth minute tick is numbered).
 // Non-finite track points are left out; an empty track leaves the airport
 // alone on the chart. Throws std::invalid_argument as FrameOfFlight, and
 // std::runtime_error when the label font cannot be loaded.
 draw::Image FlightPlot(const sim::navdata::World& world, const sim::navdata::Airport& destination,
-                       const std::vector<sim::navdata::GeoPoint>& track, int width = 800,
-                       int height = 800);
+                       const std::vector<sim::navdata::GeoPoint>& track,
+                       const FlightMarks& marks = {}, int width = 800, int height = 800);
 
 }  // namespace bench

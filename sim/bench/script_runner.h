@@ -30,9 +30,21 @@ class ScriptRunner {
   struct WorldFiles {
     std::filesystem::path apt;
     std::filesystem::path nav;
-    // Each file gzipped or plain in the folder; the gzipped name when neither is there.
+    // Each file gzipped or plain in the folder, the navaids as nav.dat or as
+    // X-Plane's earth_nav.dat; the gzipped names when none is there.
     static WorldFiles InFolder(const std::filesystem::path& folder);
     bool Exist() const;
+  };
+
+  // Where a script comes from: its name in messages ("flight.skb:12: ..."),
+  // none for a script of the bench's own, whose faults are reported bare;
+  // relative paths in it resolve against its folder.
+  struct Source {
+    std::string name;
+    std::filesystem::path folder = ".";
+    // A person typing at the bench keeps the session after a faulty line;
+    // the run still ends with kBadScript.
+    bool goOnAfterFaults = false;
   };
 
   // out receives what the commands print and the FAIL lines; err the reason
@@ -42,9 +54,20 @@ class ScriptRunner {
                std::ostream& err);
   ~ScriptRunner();
 
-  // Runs every line; stops at the first line that is not a command or cannot
-  // run (kBadScript). Texts are UTF-8.
+  // Runs every line as it comes, flushing what each command printed; stops at
+  // the first line that is not a command or cannot run (kBadScript), unless
+  // the source goes on after faults. Texts
+  // are UTF-8; a byte-order mark is skipped.
+  int Run(std::istream& script, const Source& source);
+  // A script of the bench's own.
   int Run(std::istream& script);
+
+  // `screen`, `keys`, `tooltip`, `aircraft?` and `flightplan` print one JSON
+  // object a line.
+  void PrintJson(bool json) { json_ = json; }
+
+  // "12 expectations held, 0 failed": every run so far.
+  std::string Summary() const;
 
   // The panel after `load` (null before).
   sim::Panel* LoadedPanel() { return panel_.get(); }
@@ -56,6 +79,10 @@ class ScriptRunner {
   // estimate for where it flies unless `magvar` fixed it.
   void RunFrames(long frames);
 
+  // Both faces after `load`, side by side, enlarged by scale (1 to 16), as a
+  // PNG. Throws std::runtime_error when the file cannot be written.
+  void WritePicture(const std::filesystem::path& file, int scale);
+
  private:
   struct Line;
   void Execute(const Line& line);
@@ -64,9 +91,13 @@ class ScriptRunner {
   sim::Gauge& Gps();
   sim::Panel& LoadedOrThrow(const Line& line);
   void Fail(const Line& line, const std::string& what);
+  void Held() { ++held_; }
+  std::string Located(int line_number) const;
+  std::filesystem::path ScriptPath(const std::string& word) const;
+  void PrintKeys();
+  void PrintAircraft();
   std::string SettingsText() const;
   void PrintScreen();
-  void WritePicture(const std::string& file, int scale);
   void PrintFlightPlan();
   void FollowVariation();
 
@@ -85,7 +116,10 @@ class ScriptRunner {
   sim::Aircraft aircraft_;  // until the load
   std::unique_ptr<sim::Panel> panel_;
   std::size_t keysShown_ = 0;  // key events printed by `keys` so far
-  bool failed_ = false;
+  Source source_;
+  bool json_ = false;
+  int held_ = 0;
+  int failed_ = 0;
 };
 
 }  // namespace bench

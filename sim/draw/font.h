@@ -9,7 +9,8 @@
 namespace draw {
 
 // Liberation Sans has the metrics of Arial. The gauge's string elements ask for
-// Arial at weight 725, which Windows serves with the bold face.
+// Arial at weight 725, which Windows serves with the bold face. Where Debian
+// keeps the two faces: the bench asks fontconfig first (font_files.h).
 inline constexpr const char* kGaugeFontPath =
     "/usr/share/fonts/truetype/liberation/LiberationSans-Bold.ttf";
 inline constexpr const char* kLabelFontPath =

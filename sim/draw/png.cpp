@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 #include <system_error>
+#include <vector>
 
 namespace draw {
 
@@ -63,6 +64,30 @@ std::vector<std::uint8_t> EncodePngFast(const Image& image) {
   }
   png.resize(size);
   return png;
+}
+
+Image ReadPng(const std::filesystem::path& path) {
+  png_image description;
+  std::memset(&description, 0, sizeof description);
+  description.version = PNG_IMAGE_VERSION;
+  if (png_image_begin_read_from_file(&description, path.c_str()) == 0) {
+    throw std::runtime_error("cannot read " + path.string() + ": " + description.message);
+  }
+  description.format = PNG_FORMAT_RGB;
+  Image image(static_cast<int>(description.width), static_cast<int>(description.height));
+  std::vector<std::uint8_t> bytes(PNG_IMAGE_SIZE(description));
+  if (png_image_finish_read(&description, nullptr, bytes.data(), 0, nullptr) == 0) {
+    const std::string reason = description.message;
+    png_image_free(&description);
+    throw std::runtime_error("cannot read " + path.string() + ": " + reason);
+  }
+  std::size_t at = 0;
+  for (int y = 0; y < image.Height(); ++y) {
+    for (int x = 0; x < image.Width(); ++x, at += 3) {
+      image.At(x, y) = Rgb{bytes[at], bytes[at + 1], bytes[at + 2]};
+    }
+  }
+  return image;
 }
 
 }  // namespace draw

@@ -1,4 +1,4 @@
-// PNG output of a picture.
+// PNG files of pictures.
 #pragma once
 
 #include <cstdint>
@@ -18,5 +18,9 @@ void WritePng(const Image& image, const std::filesystem::path& path);
 // pictures shown at once and thrown away, such as live frames. Throws
 // std::runtime_error when the picture is empty.
 std::vector<std::uint8_t> EncodePngFast(const Image& image);
+
+// Reads a PNG of any colour type as 8-bit RGB (transparency composed over
+// black). Throws std::runtime_error naming the file when it cannot be read.
+Image ReadPng(const std::filesystem::path& path);
 
 }  // namespace draw

@@ -8,8 +8,8 @@
 #include <utility>
 
 #include "sim/host/heap_counter.h"
-#include "sim/host/key_events.h"
 #include "sim/host/trap.h"
+#include "sim/keys/key_events.h"
 
 namespace sim {
 namespace {
@@ -253,7 +253,7 @@ void Panel::LookupVar(MODULE_VAR* variable) {
 void Panel::SendKeyEvent(std::uint32_t id, std::uint32_t value) {
   keyEvents_.push_back({id, value});
   switch (id) {
-    case kKeyTogglePanelWindow:
+    case kKeyPanelIdToggle:
       if (static_cast<std::int32_t>(value) != kMainWindow) {
         SetWindowOpen(static_cast<std::int32_t>(value),
                       !WindowOpen(static_cast<std::int32_t>(value)));
@@ -271,7 +271,7 @@ void Panel::SendKeyEvent(std::uint32_t id, std::uint32_t value) {
     case kKeyHeadingHoldOff:
       aircraft_.headingHold = false;
       break;
-    case kKeySelectedHeading:
+    case kKeyHeadingBugSet:
       aircraft_.selectedHeading = static_cast<double>(value);
       break;
     default:

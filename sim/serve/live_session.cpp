@@ -5,10 +5,11 @@
 #include <fstream>
 #include <sstream>
 
+#include "sim/draw/font_files.h"
 #include "sim/draw/png.h"
 #include "sim/draw/text_encoding.h"
 #include "sim/host/element_names.h"
-#include "sim/host/key_events.h"
+#include "sim/keys/key_events.h"
 #include "sim/navdata/geo.h"
 #include "sim/worldgps/world_gps.h"
 
@@ -88,7 +89,7 @@ int Lamp(const sim::Gauge& gauge) {
 LiveSession::LiveSession(const SessionOptions& options)
     : runner_(std::make_unique<bench::ScriptRunner>(options.moduleFile, options.world, out_, err_)),
       bitmaps_(std::filesystem::path()),
-      font_(draw::kGaugeFontPath, draw::kGaugeFontPixelsPerEm) {
+      font_(draw::GaugeFontFile(), draw::kGaugeFontPixelsPerEm) {
   if (!options.world.Exist()) {
     throw RequestError("no navigation data: " + options.world.apt.string() + " and " +
                        options.world.nav.string() + " are needed");

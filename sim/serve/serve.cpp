@@ -19,11 +19,6 @@ namespace serve {
 namespace {
 
 constexpr int kUsageError = 2;
-constexpr const char* kServeUsage =
-    "usage: skelbor-bench serve [--world DIR] [--module FILE] [--port N] [--open]\n"
-    "                           [--settings FILE] [--listen ADDRESS]\n"
-    "  serves the live bench on 127.0.0.1 (port 8018; 0 takes a free one);\n"
-    "  --listen binds another address, for other machines to reach\n";
 constexpr const char* kDefaultSettings = "[Default]\r\nDefaultICAO=KSEA\r\n";
 
 bool Loopback(const std::string& address) {
@@ -69,6 +64,11 @@ int Serve(const ServeOptions& options) {
   sigaddset(&stop_signals, SIGTERM);
   pthread_sigmask(SIG_BLOCK, &stop_signals, nullptr);
 
+  if (!Loopback(options.listen)) {
+    std::fprintf(stderr,
+                 "skelbor-bench: serving on %s: anyone who reaches it can drive the bench\n",
+                 options.listen.c_str());
+  }
   SessionOptions session;
   session.moduleFile = options.moduleFile;
   session.world = options.world;
@@ -151,53 +151,6 @@ int Serve(const ServeOptions& options) {
   }
   std::cout << "skelbor-bench serve: stopped" << std::endl;
   return status;
-}
-
-int ServeCommand(int argc, char** argv, const std::filesystem::path& moduleFile,
-                 const bench::ScriptRunner::WorldFiles& world) {
-  ServeOptions options;
-  options.moduleFile = moduleFile;
-  options.world = world;
-  bool listen_given = false;
-  for (int i = 1; i < argc; ++i) {
-    const std::string option = argv[i];
-    const bool has_value = i + 1 < argc;
-    if (option == "--open") {
-      options.open = true;
-    } else if (option == "--module" && has_value) {
-      options.moduleFile = argv[++i];
-    } else if (option == "--world" && has_value) {
-      options.world = bench::ScriptRunner::WorldFiles::InFolder(argv[++i]);
-    } else if (option == "--settings" && has_value) {
-      options.settingsFile = argv[++i];
-    } else if (option == "--listen" && has_value) {
-      options.listen = argv[++i];
-      listen_given = true;
-    } else if (option == "--port" && has_value) {
-      char* end = nullptr;
-      const long port = std::strtol(argv[++i], &end, 10);
-      if (*argv[i] == '\0' || *end != '\0' || port < 0 || port > 65535) {
-        std::fprintf(stderr, "skelbor-bench: --port takes 0 to 65535, not \"%s\"\n", argv[i]);
-        return kUsageError;
-      }
-      options.port = static_cast<int>(port);
-    } else {
-      std::fprintf(stderr, "skelbor-bench: serve: unknown option \"%s\"\n%s", option.c_str(),
-                   kServeUsage);
-      return kUsageError;
-    }
-  }
-  if (!options.world.Exist()) {
-    std::fprintf(stderr, "skelbor-bench: no apt.dat(.gz) and nav.dat(.gz) in %s\n",
-                 options.world.apt.parent_path().string().c_str());
-    return kUsageError;
-  }
-  if (listen_given && !Loopback(options.listen)) {
-    std::fprintf(stderr,
-                 "skelbor-bench: serving on %s: anyone who reaches it can drive the bench\n",
-                 options.listen.c_str());
-  }
-  return Serve(options);
 }
 
 }  // namespace serve

@@ -25,8 +25,4 @@ struct ServeOptions {
 // the module not loaded, 2 for faulty options.
 int Serve(const ServeOptions& options);
 
-// The `serve` command's own options (argv[0] is "serve").
-int ServeCommand(int argc, char** argv, const std::filesystem::path& moduleFile,
-                 const bench::ScriptRunner::WorldFiles& world);
-
 }  // namespace serve

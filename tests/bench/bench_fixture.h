@@ -38,7 +38,7 @@ class BenchTest : public ::testing::Test {
     runner_ = std::make_unique<bench::ScriptRunner>(
         SKELBOR_MODULE_FILE, bench::ScriptRunner::WorldFiles::InFolder(WORLD_DATA_DIR), out_, err_);
     std::istringstream in(script);
-    return runner_->Run(in);
+    return runner_->Run(in, {"test.skb", folder_});
   }
 
   std::filesystem::path folder_;

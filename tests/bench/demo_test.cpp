@@ -83,12 +83,58 @@ int ExitStatusOf(const std::string& command) {
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
+TEST_F(BenchTest, TheDemoFliesWhereItIsToldAndWritesTheTrackForOtherPrograms) {
+  bench::DemoOptions options;
+  options.moduleFile = SKELBOR_MODULE_FILE;
+  options.world = bench::ScriptRunner::WorldFiles::InFolder(WORLD_DATA_DIR);
+  options.outFolder = folder_ / "to portland";  // a blank in the path
+  options.scale = 1;
+  options.airport = "KPDX";
+  options.startNm = 12.0;
+  options.startBearing = 90.0;  // east of the field
+  options.windFrom = 0.0;
+  options.windKnots = 0.0;
+  std::ostringstream out;
+  const bench::DemoOutcome outcome = bench::RunDemo(options, out, nullptr);
+  const sim::navdata::GeoPoint portland{45.58872, -122.5975};
+  const auto nm_from_portland = [&](sim::navdata::GeoPoint point) {
+    return sim::navdata::GreatCircleMetres(point, portland) / sim::navdata::kMetresPerNauticalMile;
+  };
+  EXPECT_NEAR(nm_from_portland(outcome.track.front()), 12.0, 0.2);
+  EXPECT_GT(outcome.track.front().longitude, portland.longitude);
+  EXPECT_LT(nm_from_portland(outcome.track.back()), 2.0);
+  EXPECT_NE(out.str().find("12.0 NM from KPDX on a true bearing of 090"), std::string::npos);
+
+  // The CSV: a header and a row a second, ending where steering ended.
+  std::istringstream csv(ReadFile(options.outFolder / "flight.csv"));
+  std::string line;
+  std::vector<std::string> rows;
+  while (std::getline(csv, line)) rows.push_back(line);
+  ASSERT_EQ(rows.size(), outcome.samples.size() + 1);
+  EXPECT_EQ(rows.front().rfind("seconds,latitude,longitude,", 0), 0u);
+  EXPECT_EQ(rows[1].rfind("0,", 0), 0u) << rows[1];
+  EXPECT_EQ(rows.back().back(), '0') << "the heading hold is off at the end: " << rows.back();
+  EXPECT_EQ(rows[2].back(), '1') << rows[2];
+
+  // The GPX: the airport and the start as waypoints, a point a second.
+  const std::string gpx = ReadFile(options.outFolder / "flight.gpx");
+  EXPECT_EQ(gpx.rfind("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<gpx version=\"1.1\"", 0), 0u);
+  EXPECT_NE(gpx.find("<name>KPDX PORTLAND INTL</name>"), std::string::npos) << gpx.substr(0, 400);
+  std::size_t points = 0;
+  for (std::size_t at = gpx.find("<trkpt "); at != std::string::npos;
+       at = gpx.find("<trkpt ", at + 1))
+    ++points;
+  EXPECT_EQ(points, outcome.samples.size());
+  EXPECT_NE(gpx.find("<time>2000-01-01T12:01:00Z</time>"), std::string::npos);
+  EXPECT_NE(gpx.find("</trkseg></trk>\n</gpx>\n"), std::string::npos);
+}
+
 TEST_F(BenchTest, TheDemoRefusesBadArgumentsClearly) {
   const std::string demo = std::string(SKELBOR_BENCH_FILE) + " demo ";
-  EXPECT_EQ(ExitStatusOf(demo + "--world " + folder_.string() + " 2> err.txt"), 2);
-  EXPECT_NE(ReadFile("err.txt").find("no apt.dat(.gz) and nav.dat(.gz) in"), std::string::npos);
-  EXPECT_EQ(ExitStatusOf(demo + "--out 2> err.txt"), 2);
-  EXPECT_NE(ReadFile("err.txt").find("usage: skelbor-bench demo"), std::string::npos);
+  std::ofstream(folder_ / "taken") << "a file where the folder should be";
+  EXPECT_EQ(ExitStatusOf(demo + "--out taken > out.txt 2> err.txt"), 1);
+  EXPECT_NE(ReadFile("err.txt").find("cannot make the folder taken: "), std::string::npos)
+      << ReadFile("err.txt");
   // A world without the demo's airport fails with the reason, nothing flown.
   std::ofstream(folder_ / "apt.dat") << "I\n1000 Version\n\n99\n";
   std::ofstream(folder_ / "nav.dat") << "I\n810 Version\n99\n";

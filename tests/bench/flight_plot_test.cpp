@@ -254,8 +254,8 @@ TEST(FlightPlot, AFlightOverTheDateLineIsChartedWhereItWas) {
 
 TEST(FlightPlot, RefusesAPictureTooSmallForAChart) {
   const Airport airport = TestAirport({47.0, -122.0});
-  EXPECT_THROW(bench::FlightPlot(World(), airport, {}, 99, 800), std::invalid_argument);
-  EXPECT_THROW(bench::FlightPlot(World(), airport, {}, 800, -1), std::invalid_argument);
+  EXPECT_THROW(bench::FlightPlot(World(), airport, {}, {}, 99, 800), std::invalid_argument);
+  EXPECT_THROW(bench::FlightPlot(World(), airport, {}, {}, 800, -1), std::invalid_argument);
 }
 
 }  // namespace

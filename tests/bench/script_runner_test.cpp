@@ -64,7 +64,7 @@ TEST_F(BenchTest, FaultyLinesStopTheRunWithTheirNumber) {
   for (const Case& c : cases) {
     EXPECT_EQ(Run(c.script), bench::kBadScript) << c.script;
     const std::string err = err_.str();
-    EXPECT_EQ(err.rfind("line " + std::to_string(c.line) + ": ", 0), 0u) << c.script << err;
+    EXPECT_EQ(err.rfind("test.skb:" + std::to_string(c.line) + ": ", 0), 0u) << c.script << err;
     EXPECT_NE(err.find(c.reason), std::string::npos) << c.script << err;
   }
 }
@@ -84,15 +84,16 @@ TEST_F(BenchTest, FailedExpectationsAreEachReportedAndTheRunGoesOn) {
   EXPECT_EQ(Run(script), bench::kExpectationFailed) << err_.str();
   const std::string out = out_.str();
   for (const char* fail :
-       {"FAIL line 14: expect airportName Seattle-Tacoma Intl: shows \" Seattle-Tacoma Intl\"\n",
-        "FAIL line 15: hidden airportCity: shown with \"  City: Seattle\"\n",
-        "FAIL line 16: expect-color airportIdentChar0 ffffff: drawn in 00ffff\n",
-        "FAIL line 17: expect detailsIdent KSEA:: hidden\n",
-        "FAIL line 18: expect-key 0x10100 0: no key events since the last `keys`\n",
-        "FAIL line 19: expect steeringIndicator 1: shows 0\n"}) {
+       {"FAIL test.skb:14: expect airportName Seattle-Tacoma Intl: shows \" Seattle-Tacoma "
+        "Intl\"\n",
+        "FAIL test.skb:15: hidden airportCity: shown with \"  City: Seattle\"\n",
+        "FAIL test.skb:16: expect-color airportIdentChar0 ffffff: drawn in 00ffff\n",
+        "FAIL test.skb:17: expect detailsIdent KSEA:: hidden\n",
+        "FAIL test.skb:18: expect-key 0x10100 0: no key events since the last `keys`\n",
+        "FAIL test.skb:19: expect steeringIndicator 1: shows 0\n"}) {
     EXPECT_NE(out.find(fail), std::string::npos) << fail << "\n" << out;
   }
-  EXPECT_EQ(out.find("FAIL line 2"), std::string::npos) << out;
+  EXPECT_EQ(out.find("FAIL test.skb:2"), std::string::npos) << out;
   EXPECT_NE(out.find("A      KSEA\n"), std::string::npos) << out;  // the run went on
 }
 
@@ -121,7 +122,9 @@ TEST_F(BenchTest, ScreenKeysAndSettingsPrintAsUtf8) {
   EXPECT_NE(out.find("airportTrack\tffffff\t0.0°\n"), std::string::npos) << out;
   EXPECT_NE(out.find("steeringIndicator\t0\n"), std::string::npos) << out;
   // The close box and the icon toggle window 7; each event printed once.
-  EXPECT_NE(out.find("0x103CA\t7\n0x103CA\t7\n[UserWaypoints]"), std::string::npos) << out;
+  EXPECT_NE(out.find("0x103CA\tPANEL_ID_TOGGLE\t7\n0x103CA\tPANEL_ID_TOGGLE\t7\n[UserWaypoints]"),
+            std::string::npos)
+      << out;
   EXPECT_NE(out.find("1234=Café\n"), std::string::npos) << out;
 }
 

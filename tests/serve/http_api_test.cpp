@@ -133,7 +133,7 @@ TEST_F(ServeApiTest, ClicksGoToTheModulesMouseTable) {
   EXPECT_EQ(state["steering"], true);
   EXPECT_EQ(state["aircraft"]["headingHold"], true);
   ASSERT_FALSE(state["keyEvents"].empty());
-  EXPECT_EQ(state["keyEvents"].back()["name"], "selected heading");
+  EXPECT_EQ(state["keyEvents"].back()["name"], "HEADING_BUG_SET");
 }
 
 TEST_F(ServeApiTest, HoverReadsTheTooltipAndCursorOfTheRowUnderTheMouse) {
