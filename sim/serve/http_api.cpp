@@ -224,9 +224,11 @@ void RouteMouse(httplib::Server& server, SimLoop& loop) {
                 const json body = Body(request);
                 const GaugePixel pixel = PixelOf(body);
                 const sim::MouseButton button = MouseButtonOf(body);
-                const bool handled = loop.Call([&](LiveSession& session) {
-                  return session.Click(pixel.gauge, pixel.x, pixel.y, button);
-                });
+                const bool handled = loop.Call(
+                    [&](LiveSession& session) {
+                      return session.Click(pixel.gauge, pixel.x, pixel.y, button);
+                    },
+                    true);
                 Answer(response, {{"handled", handled}});
               }));
   server.Post(
@@ -236,7 +238,8 @@ void RouteMouse(httplib::Server& server, SimLoop& loop) {
         if (MouseButtonOf(body) != sim::MouseButton::kLeft) {
           throw RequestError("only the left button is held");
         }
-        loop.Call([&](LiveSession& session) { session.Press(pixel.gauge, pixel.x, pixel.y); });
+        loop.Call([&](LiveSession& session) { session.Press(pixel.gauge, pixel.x, pixel.y); },
+                  true);
         Answer(response, {{"pressed", true}});
       }));
   server.Post("/api/release",
@@ -293,7 +296,7 @@ void RouteControls(httplib::Server& server, SimLoop& loop) {
               Guarded([&loop](const httplib::Request& request, httplib::Response& response) {
                 const json body = Body(request);
                 const int rate = Integer(body, "rate", 0, 16);
-                if (rate != 0 && rate != 1 && rate != 4 && rate != 16) {
+                if (!SimLoop::IsRate(rate)) {
                   throw RequestError("\"rate\" must be 0 (pause), 1, 4 or 16");
                 }
                 loop.Call([&](LiveSession&) { loop.SetRate(rate); });

@@ -204,7 +204,7 @@ nlohmann::json LiveSession::Hover(const std::string& gauge, int x, int y) {
 
 void LiveSession::SetIcao(const std::string& utf8) {
   const std::string cp1252 = text_encoding::Utf8ToCp1252(utf8);
-  if (cp1252.size() > 64) throw RequestError("an ICAO text is 12 characters; this is longer");
+  if (cp1252.size() > 64) throw RequestError("an ICAO text of more than 64 characters is none");
   panel_->CallSetIcao(cp1252.c_str());
 }
 

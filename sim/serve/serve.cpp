@@ -2,6 +2,7 @@
 
 #include <pthread.h>
 #include <signal.h>
+#include <spawn.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -46,9 +47,23 @@ void ExclusivePort(socket_t socket) {
   setsockopt(socket, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
 }
 
+// The desktop's browser, started without a shell: the address goes to it as
+// one argument, whatever it holds.
 void OpenBrowser(const std::string& url) {
-  const std::string command = "xdg-open '" + url + "' >/dev/null 2>&1 &";
-  if (std::system(command.c_str()) != 0) {
+  std::string program = "xdg-open";
+  std::string address = url;
+  char* arguments[] = {program.data(), address.data(), nullptr};
+  // Not with the stop signals this process keeps for one thread.
+  posix_spawnattr_t attributes;
+  posix_spawnattr_init(&attributes);
+  sigset_t none;
+  sigemptyset(&none);
+  posix_spawnattr_setsigmask(&attributes, &none);
+  posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK);
+  pid_t child = 0;
+  const int failed = posix_spawnp(&child, "xdg-open", nullptr, &attributes, arguments, environ);
+  posix_spawnattr_destroy(&attributes);
+  if (failed != 0) {
     std::fprintf(stderr, "skelbor-bench: could not open a browser; open %s\n", url.c_str());
   }
 }

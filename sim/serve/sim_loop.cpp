@@ -10,11 +10,12 @@ SimLoop::SimLoop(SessionOptions options)
   Publish(true);
 }
 
-void SimLoop::Enqueue(Work work) {
+void SimLoop::Enqueue(Work work, bool frameNow) {
   {
     std::lock_guard lock(mutex_);
     if (stopped_) throw std::runtime_error("the simulation has stopped");
     queue_.push_back(std::move(work));
+    frameNow_ = frameNow_ || frameNow;
   }
   wake_.notify_all();
 }
@@ -28,11 +29,13 @@ void SimLoop::Stop() {
   published_.notify_all();
 }
 
-bool SimLoop::RunQueued() {
+bool SimLoop::RunQueued(bool& frameNow) {
   std::deque<Work> work;
   {
     std::lock_guard lock(mutex_);
     work.swap(queue_);
+    frameNow = frameNow || frameNow_;
+    frameNow_ = false;
   }
   for (Work& item : work) item(*session_);
   return !work.empty();
@@ -46,8 +49,13 @@ void SimLoop::Run() {
   while (!stopped_) {
     // Between frames: queued work as it comes, then the frame on time.
     bool changed = false;
+    bool frameNow = false;
     for (;;) {
-      changed = RunQueued() || changed;
+      changed = RunQueued(frameNow) || changed;
+      if (frameNow && rate_ > 0) {
+        next = Clock::now();
+        break;
+      }
       std::unique_lock lock(mutex_);
       if (stopped_ || !wake_.wait_until(lock, next, [&] { return stopped_ || !queue_.empty(); }))
         break;

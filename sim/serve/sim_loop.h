@@ -31,7 +31,10 @@ struct Snapshot {
 class SimLoop {
  public:
   static constexpr int kFramesPerSecond = 18;
-  static constexpr int kRates[] = {0, 1, 4, 16};  // 0 pauses
+  // Frames a tick: 0 pauses.
+  static constexpr bool IsRate(int rate) {
+    return rate == 0 || rate == 1 || rate == 4 || rate == 16;
+  }
 
   // Loads the session; throws as LiveSession does.
   explicit SimLoop(SessionOptions options);
@@ -43,13 +46,15 @@ class SimLoop {
 
   // Runs `work` on the loop's thread before its next frame and returns what
   // it returns, or rethrows what it throws. Throws std::runtime_error when
-  // the loop has stopped or does not answer within the timeout.
+  // the loop has stopped or does not answer within the timeout. A click
+  // (`frameNow`) brings the next frame forward to now, so that the display
+  // answers it at once; the frames after it keep their pace from there.
   template <typename Work>
-  auto Call(Work work) -> decltype(work(std::declval<LiveSession&>())) {
+  auto Call(Work work, bool frameNow = false) -> decltype(work(std::declval<LiveSession&>())) {
     using Result = decltype(work(std::declval<LiveSession&>()));
     auto task = std::make_shared<std::packaged_task<Result(LiveSession&)>>(std::move(work));
     std::future<Result> result = task->get_future();
-    Enqueue([task](LiveSession& session) { (*task)(session); });
+    Enqueue([task](LiveSession& session) { (*task)(session); }, frameNow);
     if (result.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
       throw std::runtime_error("the simulation does not answer");
     }
@@ -77,8 +82,9 @@ class SimLoop {
 
  private:
   using Work = std::function<void(LiveSession&)>;
-  void Enqueue(Work work);
-  bool RunQueued();
+  void Enqueue(Work work, bool frameNow);
+  // Runs the queued work; true when there was any, `frameNow` when some asked for it.
+  bool RunQueued(bool& frameNow);
   void Publish(bool faces);
 
   SessionOptions options_;
@@ -88,6 +94,7 @@ class SimLoop {
   mutable std::condition_variable wake_;       // the loop: work queued or stop
   mutable std::condition_variable published_;  // readers: a new snapshot
   std::deque<Work> queue_;
+  bool frameNow_ = false;  // some queued work brings the next frame forward
   std::atomic<bool> stopped_{false};
   std::shared_ptr<const Snapshot> latest_;
 };

@@ -188,4 +188,19 @@ TEST_F(ServeApiTest, ControlsActAsTheBenchScriptsDo) {
   EXPECT_FALSE(map["airports"][0]["runways"].empty());
 }
 
+TEST_F(ServeApiTest, AnotherWorldLoadsTheModuleAnewKeepingTheSettingsFile) {
+  Post("/api/click", R"({"name": "STO"})");  // the saved list; the second STO stores KSEA
+  Post("/api/frames", R"({"frames": 3})");
+  Post("/api/click", R"({"name": "STO"})");
+  Post("/api/frames", R"({"frames": 3})");
+  const std::string settings = Settled()["settings"];
+  ASSERT_NE(settings.find("[Saved]"), std::string::npos) << settings;
+  const auto [status, body] = Post("/api/world", json{{"folder", SKELBOR_DATA_DIR}}.dump());
+  EXPECT_EQ(status, 200) << body.dump();
+  const json state = Settled();
+  EXPECT_EQ(state["frame"], 0);
+  EXPECT_EQ(state["settings"], settings);
+  EXPECT_EQ(state["getIcao"], "A      KSEA");
+}
+
 }  // namespace

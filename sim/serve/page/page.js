@@ -184,7 +184,7 @@ $("scale").addEventListener("change", (event) => {
 
 const canvas = $("map");
 const context = canvas.getContext("2d");
-const view = { lat: 0, lon: 0, nmPerPixel: 0.1, follow: true };
+const view = { lat: 0, lon: 0, nmPerPixel: 0.04, follow: true };
 const world = { airports: [], navaids: [], centre: null, radius: 0, asking: false };
 const DEG = Math.PI / 180;
 
@@ -232,7 +232,7 @@ async function fetchWorld() {
 function resizeCanvas() {
   const ratio = window.devicePixelRatio || 1;
   const width = Math.max(320, Math.floor(canvas.clientWidth * ratio));
-  const height = Math.floor(width * 0.75);
+  const height = Math.floor(width * 0.55);
   if (canvas.width !== width || canvas.height !== height) {
     canvas.width = width;
     canvas.height = height;
@@ -294,7 +294,7 @@ function drawAirport(airport) {
   context.beginPath();
   context.arc(p.x, p.y, 3, 0, 2 * Math.PI);
   context.stroke();
-  label(airport.ident, p.x, p.y, "#222");
+  if (view.nmPerPixel < 0.08 || airport.runways.length > 2) label(airport.ident, p.x, p.y, "#222");
 }
 
 function drawAircraft(aircraft) {
@@ -509,7 +509,7 @@ function showState(state) {
   }
   $("geticao").textContent = JSON.stringify(state.getIcao);
   $("direct-to").textContent = state.directTo
-    ? `${state.directTo.icao.trim()}${state.directTo.lat !== undefined ? "" : " (not in the world)"}`
+    ? (state.directTo.ident || `${state.directTo.icao.trim()} (not in the world)`)
     : "none";
   showKeyEvents(state.keyEvents);
   if ($("settings").textContent !== state.settings) $("settings").textContent = state.settings;
