@@ -524,6 +524,11 @@ function showState(state) {
 let keysShown = 0;
 function showKeyEvents(events) {
   const list = $("key-events");
+  if (events.length && events[events.length - 1].serial < keysShown) {
+    // The module was loaded anew: its events count from 1 again.
+    keysShown = 0;
+    list.replaceChildren();
+  }
   for (const event of events) {
     if (event.serial <= keysShown) continue;
     keysShown = event.serial;
@@ -584,6 +589,7 @@ $("seticao-form").addEventListener("submit", (event) => {
 function connect() {
   const events = new EventSource("/api/events");
   events.addEventListener("open", () => {
+    bench.shownFaceSerial = 0; // a server started anew counts its faces from 1 again
     $("status").textContent = "live";
     $("status").classList.add("live");
   });
