@@ -3,6 +3,7 @@
 // reports each hour's frame times (p99, worst) and the resident memory.
 //
 //   host_soak [--hours N]      (12 by default)
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -37,6 +38,12 @@ double ThreadCpuMicroseconds() {
   timespec now{};
   clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
   return static_cast<double>(now.tv_sec) * 1e6 + static_cast<double>(now.tv_nsec) / 1e3;
+}
+
+long InvoluntarySwitches() {
+  rusage usage{};
+  getrusage(RUSAGE_THREAD, &usage);
+  return usage.ru_nivcsw;
 }
 
 double Percentile(std::vector<double> values, double fraction) {
@@ -74,7 +81,9 @@ int main(int argc, char** argv) {
   sim::Gauge& gps = *panel.FindGauge("gps");
   const bench::ButtonPlace& act = *bench::FindButton("ACT");
 
-  std::printf("hour  legs  frames   p99 frame   worst frame (CPU)      over 1 ms   resident MB\n");
+  std::printf(
+      "hour  legs  frames   p99 frame   worst frame (CPU)      over 1 ms (preempted)   resident "
+      "MB\n");
   const double start_mb = ResidentMegabytes();
   std::printf("start                                                      %8.2f\n", start_mb);
   std::vector<double> frame_us(kFramesPerHour);
@@ -82,6 +91,7 @@ int main(int argc, char** argv) {
   // process; the thread's CPU time is the host's own work.
   std::vector<double> cpu_us(kFramesPerHour);
   double worst_cpu_overall = 0.0;
+  long preempted = 0;  // frames over 1 ms in which another process had the core
   double worst_overall = 0.0;
   int legs = 0;
   std::size_t next_airport = 0;
@@ -98,12 +108,14 @@ int main(int argc, char** argv) {
         ++legs;
       }
       const double cpu_before = ThreadCpuMicroseconds();
+      const long switches_before = InvoluntarySwitches();
       const auto before = std::chrono::steady_clock::now();
       runner.RunFrames(1);
       const auto after = std::chrono::steady_clock::now();
-      frame_us[static_cast<std::size_t>(frame)] =
-          std::chrono::duration<double, std::micro>(after - before).count();
+      const double us = std::chrono::duration<double, std::micro>(after - before).count();
+      frame_us[static_cast<std::size_t>(frame)] = us;
       cpu_us[static_cast<std::size_t>(frame)] = ThreadCpuMicroseconds() - cpu_before;
+      if (us > 1000.0 && InvoluntarySwitches() != switches_before) ++preempted;
       panel.ClearKeyEvents();  // a live bench keeps only the latest
     }
     const double worst = *std::max_element(frame_us.begin(), frame_us.end());
@@ -112,9 +124,10 @@ int main(int argc, char** argv) {
     worst_cpu_overall = std::max(worst_cpu_overall, worst_cpu);
     const auto slow =
         std::count_if(frame_us.begin(), frame_us.end(), [](double us) { return us > 1000.0; });
-    std::printf("%4d  %4d  %6d  %8.1f us  %8.1f us (%6.1f us)  %9ld   %8.2f\n", hour, legs,
+    std::printf("%4d  %4d  %6d  %8.1f us  %8.1f us (%6.1f us)  %4ld (%4ld)   %8.2f\n", hour, legs,
                 kFramesPerHour, Percentile(frame_us, 0.99), worst, worst_cpu,
-                static_cast<long>(slow), ResidentMegabytes());
+                static_cast<long>(slow), preempted, ResidentMegabytes());
+    preempted = 0;
     std::fflush(stdout);
   }
   std::printf(

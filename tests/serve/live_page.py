@@ -65,7 +65,7 @@ def chromium(download_folder=None):
     options.binary_location = "/usr/bin/chromium"
     for flag in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic",
                  "--no-first-run", "--disable-background-networking", "--disable-component-update",
-                 "--disable-sync", "--disable-dev-shm-usage", "--window-size=1600,1250",
+                 "--disable-sync", "--disable-dev-shm-usage", "--window-size=1600,1400",
                  "--force-device-scale-factor=1"):
         options.add_argument(flag)
     profile = tempfile.mkdtemp(prefix="skelbor-chromium-")
