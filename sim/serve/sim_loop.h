@@ -89,7 +89,7 @@ class SimLoop {
 
   SessionOptions options_;
   std::unique_ptr<LiveSession> session_;
-  int rate_ = 1;
+  std::atomic<int> rate_{1};  // read by any thread, set on the loop's
   mutable std::mutex mutex_;
   mutable std::condition_variable wake_;       // the loop: work queued or stop
   mutable std::condition_variable published_;  // readers: a new snapshot
