@@ -3,6 +3,7 @@
 // edits only the line it concerns, keeps every other byte of the file and
 // replaces the file atomically.
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,24 +12,53 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <string_view>
 
 #include "sdk/win32_api.h"
 
 namespace {
 
-// The file is read whole into a stack buffer. A larger file is read up to its
-// last complete line within the limit and never rewritten, so that no write
-// can cut it; a write whose result would exceed the limit is refused too.
-constexpr std::size_t kMaxProfileSize = 64 * 1024;
+// The file is read whole, however large, into pages mapped for the one call:
+// the module's process heap is never used, as Windows' functions leave it be.
+class ProfileText {
+ public:
+  ProfileText() = default;
+  ProfileText(const ProfileText&) = delete;
+  ProfileText& operator=(const ProfileText&) = delete;
+  ~ProfileText() {
+    if (bytes != nullptr) munmap(bytes, capacity_);
+  }
 
-struct ProfileText {
-  char bytes[kMaxProfileSize];
+  // Room for at least `needed` bytes, keeping those read so far.
+  bool Reserve(std::size_t needed) {
+    if (needed <= capacity_) return true;
+    std::size_t capacity = capacity_ < kPage ? kPage : capacity_;
+    while (capacity < needed) capacity *= 2;
+    void* const pages =
+        mmap(nullptr, capacity, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (pages == MAP_FAILED) return false;
+    if (bytes != nullptr) {
+      std::memcpy(pages, bytes, size);
+      munmap(bytes, capacity_);
+    }
+    bytes = static_cast<char*>(pages);
+    capacity_ = capacity;
+    return true;
+  }
+
+  std::size_t room() const { return capacity_ - size; }
+
+  char* bytes = nullptr;
   std::size_t size = 0;
   mode_t mode = 0;  // permissions of the existing file, 0 if there is none
+
+ private:
+  static constexpr std::size_t kPage = 4096;
+  std::size_t capacity_ = 0;
 };
 
-enum class LoadResult { kLoaded, kMissing, kTooLarge, kFailed };
+enum class LoadResult { kLoaded, kMissing, kFailed };
 
 LoadResult Load(const char* file_name, ProfileText& text) {
   text.size = 0;
@@ -41,30 +71,24 @@ LoadResult Load(const char* file_name, ProfileText& text) {
     return LoadResult::kFailed;
   }
   text.mode = status.st_mode & 07777;
-  LoadResult result = LoadResult::kLoaded;
-  for (;;) {
-    char* const into = text.size < kMaxProfileSize ? text.bytes + text.size : nullptr;
-    char probe;  // one byte past a full buffer tells whether the file is larger
-    const ssize_t got = into ? read(fd, into, kMaxProfileSize - text.size) : read(fd, &probe, 1);
-    if (got < 0 && errno == EINTR) continue;
-    if (got < 0) {
+  // One byte more than the file's size, so that the end is seen without a
+  // second mapping unless the file grows meanwhile.
+  LoadResult result = text.Reserve(static_cast<std::size_t>(status.st_size) + 1)
+                          ? LoadResult::kLoaded
+                          : LoadResult::kFailed;
+  while (result == LoadResult::kLoaded) {
+    if (text.room() == 0 && !text.Reserve(text.size + 1)) {
       result = LoadResult::kFailed;
       break;
     }
-    if (got == 0) break;
-    if (!into) {
-      result = LoadResult::kTooLarge;
-      break;
-    }
+    const ssize_t got = read(fd, text.bytes + text.size, text.room());
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) result = LoadResult::kFailed;
+    if (got <= 0) break;
     text.size += static_cast<std::size_t>(got);
   }
   close(fd);
   if (result == LoadResult::kFailed) text.size = 0;
-  if (result == LoadResult::kTooLarge) {
-    // Drop the line that the limit cut, so that no cut value is ever read.
-    while (text.size > 0 && text.bytes[text.size - 1] != '\n' && text.bytes[text.size - 1] != '\r')
-      --text.size;
-  }
   return result;
 }
 
@@ -232,11 +256,11 @@ class NameList {
       out_[used_++] = '\0';
       return;
     }
+    // Cut inside this name when room is left before the closing two NULs;
+    // Finish() writes those.
     full_ = true;
-    if (size_ < 2) return;
+    if (size_ < 2 || used_ >= size_ - 2) return;
     name.copy(out_ + used_, size_ - 2 - used_);
-    used_ = size_ - 2;
-    out_[used_] = '\0';
   }
 
   bool empty() const { return used_ == 0 && !full_; }
@@ -303,9 +327,7 @@ class Pieces {
       return;
     }
     pieces_[count_++] = piece;
-    total_ += piece.size();
   }
-  std::size_t total() const { return total_; }
   bool WriteTo(int fd) const {
     if (!complete_) return false;
     for (std::size_t i = 0; i < count_; ++i) {
@@ -324,7 +346,6 @@ class Pieces {
   static constexpr std::size_t kCapacity = 12;
   std::string_view pieces_[kCapacity];
   std::size_t count_ = 0;
-  std::size_t total_ = 0;
   bool complete_ = true;
 };
 
@@ -441,7 +462,7 @@ BOOL WritePrivateProfileStringA(LPCSTR app_name, LPCSTR key_name, LPCSTR value, 
   if (!Storable(section, key_name, value)) return FALSE;
   ProfileText text;
   const LoadResult loaded = Load(file_name, text);
-  if (loaded == LoadResult::kFailed || loaded == LoadResult::kTooLarge) return FALSE;
+  if (loaded == LoadResult::kFailed) return FALSE;
   // The rename could replace a file its owner made read-only; Windows refuses.
   if (loaded == LoadResult::kLoaded && access(file_name, W_OK) != 0) return FALSE;
   const Location at = Locate(text, Trim(section), key_name);
@@ -491,6 +512,5 @@ BOOL WritePrivateProfileStringA(LPCSTR app_name, LPCSTR key_name, LPCSTR value, 
       pieces.Add(all.substr(insert_at));
     }
   }
-  if (pieces.total() > kMaxProfileSize) return FALSE;
   return Replace(file_name, text.mode, pieces) ? TRUE : FALSE;
 }

@@ -1,6 +1,6 @@
 // What only the sdk's own private-profile functions promise: a write changes
 // the one line it concerns and keeps every other byte (Windows' layout for the
-// rest of the file is its own), the size limit never costs data, and names or
+// rest of the file is its own), a file of any size is read and written whole, and names or
 // values that cannot be stored are refused instead of breaking the file.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -76,29 +76,24 @@ TEST(PosixProfile, RefusesWhatCannotBeReadBackAsWritten) {
   std::remove(path.c_str());
 }
 
-TEST(PosixProfile, OverLargeFileIsReadUpToTheLimitAndNeverRewritten) {
-  constexpr std::size_t kLimit = 64 * 1024;
-  std::string bytes = "[A]\r\nfirst=1\r\n";
-  while (bytes.size() < kLimit - 100) bytes += "filler=0123456789\r\n";
-  const std::size_t padding =
-      kLimit - 8 - bytes.size() - 3;  // "cut" starts 8 bytes before the limit
-  bytes.append(";").append(padding, '-').append("\r\n");
-  bytes += "cut=0123456789\r\nbeyond=1\r\n";  // the limit falls inside "cut"
-  const std::string path = FreshPath("OverLarge");
+TEST(PosixProfile, MegabyteFileReadsAndWritesWhole) {
+  std::string bytes = "; comment kept\r\n[A]\r\nfirst=1\r\n";
+  while (bytes.size() < 1024 * 1024) bytes += "filler=0123456789\r\n";
+  bytes += "last=2\r\n[B]\r\nother=3\r\n";
+  const std::string path = FreshPath("Megabyte");
   WriteBytes(path, bytes);
   EXPECT_EQ(ReadString("A", "first", path), "1");
-  EXPECT_EQ(ReadString("A", "cut", path), "default");
-  EXPECT_EQ(ReadString("A", "beyond", path), "default");
-  EXPECT_FALSE(WritePrivateProfileStringA("A", "first", "2", path.c_str()));
-  EXPECT_FALSE(WritePrivateProfileStringA("A", "first", nullptr, path.c_str()));
-  EXPECT_EQ(ReadBytes(path), bytes);
+  EXPECT_EQ(ReadString("A", "last", path), "2");
+  EXPECT_EQ(ReadString("B", "other", path), "3");
 
-  // A write that would take the file past the limit is refused as well.
-  bytes.resize(kLimit - 8);
-  WriteBytes(path, bytes);
-  EXPECT_FALSE(WritePrivateProfileStringA("A", "new", "0123456789", path.c_str()));
-  EXPECT_EQ(ReadBytes(path), bytes);
-  EXPECT_TRUE(WritePrivateProfileStringA("A", "first", "", path.c_str()));
+  // The edited line alone changes; everything else stays byte for byte.
+  EXPECT_TRUE(WritePrivateProfileStringA("B", "other", "4", path.c_str()));
+  EXPECT_TRUE(WritePrivateProfileStringA("A", "added", "5", path.c_str()));
+  std::string expected = bytes;
+  expected.replace(expected.find("other=3"), 7, "other=4");
+  expected.insert(expected.find("[B]"), "added=5\r\n");
+  EXPECT_TRUE(ReadBytes(path) == expected) << "the megabyte file changed elsewhere";
+  EXPECT_EQ(ReadString("A", "added", path), "5");
   std::remove(path.c_str());
 }
 
@@ -118,6 +113,19 @@ TEST(PosixProfile, NameListCutEndsWithTwoNuls) {
   EXPECT_EQ(std::string(out, 6), std::string("x\0y\0\0#", 6));
   EXPECT_EQ(GetPrivateProfileStringA("A", nullptr, "d", out, 2, path.c_str()), 0u);
   EXPECT_EQ(std::string(out, 2), std::string("\0\0", 2));
+  std::remove(path.c_str());
+}
+
+// A name that fills the buffer to its last byte leaves no room for the next
+// one: the list is cut there, never past the buffer.
+TEST(PosixProfile, NameListFullToTheLastByteStaysInTheBuffer) {
+  const std::string path = FreshPath("ListFull");
+  WriteBytes(path, "[a]\n[bc]\n[K]\nx=1\nyz=2\n");
+  char out[8] = "#######";
+  EXPECT_EQ(GetPrivateProfileStringA(nullptr, nullptr, "d", out, 3, path.c_str()), 1u);
+  EXPECT_EQ(std::string(out, 5), std::string("a\0\0##", 5));
+  EXPECT_EQ(GetPrivateProfileStringA("K", nullptr, "d", out, 3, path.c_str()), 1u);
+  EXPECT_EQ(std::string(out, 5), std::string("x\0\0##", 5));
   std::remove(path.c_str());
 }
 
