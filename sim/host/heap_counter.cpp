@@ -2,7 +2,17 @@
 
 #include <cstdlib>
 
-#if !defined(_WIN32) && !defined(__SANITIZE_ADDRESS__)
+// AddressSanitizer brings its own allocator: GCC names it by a macro, clang
+// by a feature.
+#if defined(__SANITIZE_ADDRESS__)
+#define SKELBOR_ADDRESS_SANITIZER 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define SKELBOR_ADDRESS_SANITIZER 1
+#endif
+#endif
+
+#if !defined(_WIN32) && !defined(SKELBOR_ADDRESS_SANITIZER)
 #define SKELBOR_COUNT_HEAP 1
 #endif
 
