@@ -14,7 +14,8 @@ constexpr int kIdentCells = 4;
 constexpr int kMaxRewindSteps = kIcaoCapacity;
 
 // Steps one ident byte in place. When it was the text's terminator, the text
-// grows by that one character and stays terminated within its capacity.
+// grows by that character and by whatever the cells after it show; it ends
+// at the first byte that no cell shows, within its capacity.
 void StepIdentByte(int index, bool up) {
   char& c = gaugeState.facilityIcao[index];
   const bool was_terminator = c == '\0';
@@ -23,7 +24,9 @@ void StepIdentByte(int index, bool up) {
   } else {
     StepIcaoCharDown(c);
   }
-  if (was_terminator && index + 1 < kIcaoCapacity) gaugeState.facilityIcao[index + 1] = '\0';
+  constexpr int kFirstUnshown = kIdentStart + kIdentCells;
+  const int end = index + 1 > kFirstUnshown ? index + 1 : kFirstUnshown;
+  if (was_terminator && end < kIcaoCapacity) gaugeState.facilityIcao[end] = '\0';
   gaugeState.facilityIcao[kIcaoCapacity - 1] = '\0';
 }
 

@@ -8,6 +8,7 @@
 #include "controls/tooltips.h"
 #include "cycle/gauge_state.h"
 #include "module/bounded_text.h"
+#include "module/checked_integer.h"
 #include "module/gps_properties.h"
 #include "module/settings_file.h"
 
@@ -15,20 +16,18 @@ namespace {
 
 enum class Arrow { kPrevious, kNext, kDown, kUp };
 
-// A count the GPS module reports, truncated; one outside the integers (or not
-// a number) counts as an empty list rather than overflowing the conversion.
-std::int32_t CountOf(double reported) {
-  if (!(reported > -2147483648.0 && reported < 2147483648.0)) return 0;
-  return static_cast<std::int32_t>(reported);
+// Indexes and counts may come from the GPS module as any integer, so the
+// steps are taken in 64 bits.
+std::int32_t StepNext(std::int32_t i, std::int32_t n) {
+  const std::int64_t next = std::int64_t{i} + 1;
+  return next >= n ? 0 : static_cast<std::int32_t>(next);
 }
 
-int StepNext(int i, int n) { return i + 1 >= n ? 0 : i + 1; }
-
-int StepPrevious(int i, int n) {
-  i -= 1;
-  if (i < 0) i = n - 1;
-  if (i < 0) i = 0;
-  return i;
+std::int32_t StepPrevious(std::int32_t i, std::int32_t n) {
+  std::int64_t previous = std::int64_t{i} - 1;
+  if (previous < 0) previous = std::int64_t{n} - 1;
+  if (previous < 0) previous = 0;
+  return static_cast<std::int32_t>(previous);
 }
 
 void StepNavaidList(bool next) {
@@ -39,7 +38,7 @@ void StepNavaidList(bool next) {
       SetGpsNumber("NearestVorCurrentLine", gaugeState.vorIndex);
       break;
     case 1:
-      gaugeState.ndbCount = CountOf(GetGpsNumber("NearestNdbItemsNumber"));
+      gaugeState.ndbCount = TruncateToInt32(GetGpsNumber("NearestNdbItemsNumber"));
       gaugeState.ndbIndex = next ? StepNext(gaugeState.ndbIndex, gaugeState.ndbCount)
                                  : StepPrevious(gaugeState.ndbIndex, gaugeState.ndbCount);
       SetGpsNumber("NearestNdbCurrentLine", gaugeState.ndbIndex);
@@ -82,7 +81,7 @@ void RestartIlsSearch() {
   gaugeState.runwayEnd2IlsFreq = 0.0;
   gaugeState.ilsScanLine = 0.0;
   SetGpsNumber("NearestVorCurrentLine", 0.0);
-  SetGpsString("WaypointVorICAO", GetGpsString("NearestVorCurrentICAO"));
+  PassGpsIcao("WaypointVorICAO", "NearestVorCurrentICAO");
 }
 
 void ForgetExaminedVor() {
@@ -111,11 +110,11 @@ void RunwaysArrow(Arrow arrow) {
       gaugeState.ilsScanLine = 0.0;
       SetGpsNumber("NearestVorCurrentLine", 0.0);
       ForgetExaminedVor();
-      gaugeState.runwayIndex = gaugeState.runwayIndex - 1 < 0 ? 0 : gaugeState.runwayIndex - 1;
+      gaugeState.runwayIndex = gaugeState.runwayIndex <= 0 ? 0 : gaugeState.runwayIndex - 1;
       SetGpsNumber("WaypointAirportCurrentRunway", gaugeState.runwayIndex);
       gaugeState.runwayEnd1IlsFreq = 0.0;
       gaugeState.runwayEnd2IlsFreq = 0.0;
-      SetGpsString("WaypointVorICAO", GetGpsString("NearestVorCurrentICAO"));
+      PassGpsIcao("WaypointVorICAO", "NearestVorCurrentICAO");
       break;
   }
 }

@@ -80,6 +80,7 @@ struct GaugeState {
   double facilityLat = 0.0;
   double facilityLon = 0.0;
   char lastIcaoBuf[kIdentCapacity] = "";
+  char exportedIcao[kIcaoCapacity] = "";
 
   // User waypoints.
   char lastUserWaypointIdent[kIdentCapacity] = "";

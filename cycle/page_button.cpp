@@ -43,7 +43,7 @@ void SetUpRunwaysPage() {
   gaugeState.ilsScanLine = 0.0;
   SetGpsNumber("NearestVorCurrentLine", 0.0);
   // Name the first nearest VOR for the runway refresh's ILS search.
-  SetGpsString("WaypointVorICAO", GetGpsString("NearestVorCurrentICAO"));
+  PassGpsIcao("WaypointVorICAO", "NearestVorCurrentICAO");
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "cycle/cycle_steps.h"
 #include "cycle/gauge_state.h"
 #include "module/bounded_text.h"
+#include "module/checked_integer.h"
 #include "module/gps_properties.h"
 #include "tables/runway_attribute_names.h"
 
@@ -34,7 +35,9 @@ void MatchRunwayEnd(const char* end, char (&ilsName)[30], double& ilsFreq) {
   if (std::strstr(vorName, end) == nullptr) return;
   char vorIcao[64];
   CopyText(vorIcao, GetGpsString("WaypointVorICAO"));
-  if (std::strstr(vorIcao, GetGpsString("WaypointAirportIdent")) == nullptr) return;
+  char airportIdent[64];
+  CopyText(airportIdent, GetGpsString("WaypointAirportIdent"));
+  if (std::strstr(vorIcao, airportIdent) == nullptr) return;
   CopyText(ilsName, GetGpsString("WaypointVorName"));
   ilsFreq = GetGpsNumber("NearestVorCurrentFrequency");
 }
@@ -70,7 +73,7 @@ void RefreshRunway() {
       GetGpsNumber("NearestVorItemsNumber") > gaugeState.ilsScanLine) {
     ExamineVor();
   }
-  SetGpsString("WaypointVorICAO", GetGpsString("NearestVorCurrentICAO"));
+  PassGpsIcao("WaypointVorICAO", "NearestVorCurrentICAO");
 
   ComposeIlsLine(gaugeState.runwayLine1Text, gaugeState.runwayEnd1IlsName,
                  gaugeState.runwayEnd1IlsFreq);
@@ -85,8 +88,6 @@ void RefreshRunway() {
             : gaugeState.runwayLine2Text;
     if (target[0] != '\0') AppendText(target, "   ");
     AppendText(target, std::strlen(target) > 25 ? "Lts: " : "Lights: ");
-    // A code beyond the integers names no lighting, like any unlisted one.
-    const std::int32_t code = lighting < 2147483648.0 ? static_cast<std::int32_t>(lighting) : -1;
-    AppendText(target, RunwayLightingName(code));
+    AppendText(target, RunwayLightingName(TruncateToInt32(lighting)));
   }
 }

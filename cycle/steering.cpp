@@ -8,11 +8,18 @@
 #include "cycle/gauge_state.h"
 #include "cycle/great_circle.h"
 #include "module/bounded_text.h"
+#include "module/checked_integer.h"
 #include "module/gps_properties.h"
 #include "module/panel_services.h"
 #include "module/settings_file.h"
 
 namespace {
+
+// A heading that folding could not bring into 0 to 360 (a variation or
+// position far out of range, or not a number) steers nowhere.
+bool Steerable(double heading) { return heading >= 0.0 && heading <= 360.0; }
+
+std::int32_t WholeDegrees(double heading) { return TruncateToInt32(heading + 0.5); }
 
 void SteerFromAircraft() {
   GreatCircle(AircraftLatitude(), AircraftLongitude(), gaugeState.steeringTargetLat,
@@ -29,8 +36,9 @@ void SwitchHeadingHoldOn() {
 void Engage(double timer) {
   SwitchHeadingHoldOn();
   SteerFromAircraft();
-  SendKeyEvent(kKeySetHeadingBug,
-               static_cast<UINT32>(static_cast<std::int32_t>(gaugeState.steeringBearing + 0.5)));
+  if (Steerable(gaugeState.steeringBearing)) {
+    SendKeyEvent(kKeySetHeadingBug, static_cast<UINT32>(WholeDegrees(gaugeState.steeringBearing)));
+  }
   gaugeState.steerTimer = timer;
   gaugeState.steeringActive = 1;
 }
@@ -63,7 +71,7 @@ void EngageOrEnd() {
 
 void DirectTo() {
   gaugeState.cyclePhase = 0;
-  SetGpsString("FlightPlanNewWaypointICAO", GetGpsString("FacilityICAO"));
+  PassGpsIcao("FlightPlanNewWaypointICAO", "FacilityICAO");
   SetGpsNumber("FlightPlanDirectToDestination", 1.0);
 }
 
@@ -89,7 +97,8 @@ void SteeringStep() {
   gaugeState.steeringHeading = gaugeState.steeringBearing + gaugeState.headingMinusTrack;
   if (gaugeState.steeringHeading > 360.0) gaugeState.steeringHeading -= 360.0;
   if (gaugeState.steeringHeading < 0.0) gaugeState.steeringHeading += 360.0;
-  gaugeState.steeringHeadingInt = static_cast<std::int32_t>(gaugeState.steeringHeading + 0.5);
+  if (!Steerable(gaugeState.steeringHeading)) return;
+  gaugeState.steeringHeadingInt = WholeDegrees(gaugeState.steeringHeading);
   if (gaugeState.steeringHeadingInt != gaugeState.lastHeadingBugSent) {
     SendKeyEvent(kKeySetHeadingBug, static_cast<UINT32>(gaugeState.steeringHeadingInt));
     gaugeState.lastHeadingBugSent = gaugeState.steeringHeadingInt;

@@ -7,6 +7,7 @@
 #include "cycle/cycle_steps.h"
 #include "cycle/gauge_state.h"
 #include "module/bounded_text.h"
+#include "module/checked_integer.h"
 #include "module/gauges.h"
 #include "module/gps_properties.h"
 #include "module/panel_services.h"
@@ -19,23 +20,17 @@ constexpr double kRadiansToDegrees = 57.29577951308232;
 
 void ReadListCounts() {
   if (gaugeState.currentPage == kPageNavaids) {
-    gaugeState.frequencyIndex =
-        static_cast<std::int32_t>(GetGpsNumber("WaypointAirportCurrentFrequency"));
-    gaugeState.frequencyCount =
-        static_cast<std::int32_t>(GetGpsNumber("WaypointAirportFrequenciesNumber"));
+    gaugeState.frequencyIndex = TruncateToInt32(GetGpsNumber("WaypointAirportCurrentFrequency"));
+    gaugeState.frequencyCount = TruncateToInt32(GetGpsNumber("WaypointAirportFrequenciesNumber"));
   }
   if (gaugeState.currentPage == kPageRunways) {
-    gaugeState.runwayIndex =
-        static_cast<std::int32_t>(GetGpsNumber("WaypointAirportCurrentRunway"));
-    gaugeState.runwayCount =
-        static_cast<std::int32_t>(GetGpsNumber("WaypointAirportRunwaysNumber"));
+    gaugeState.runwayIndex = TruncateToInt32(GetGpsNumber("WaypointAirportCurrentRunway"));
+    gaugeState.runwayCount = TruncateToInt32(GetGpsNumber("WaypointAirportRunwaysNumber"));
     if (gaugeState.runwayIndex >= gaugeState.runwayCount) {
       SetGpsNumber("WaypointAirportCurrentRunway", 0.0);
     }
-    gaugeState.frequencyIndex =
-        static_cast<std::int32_t>(GetGpsNumber("WaypointAirportCurrentFrequency"));
-    gaugeState.frequencyCount =
-        static_cast<std::int32_t>(GetGpsNumber("WaypointAirportFrequenciesNumber"));
+    gaugeState.frequencyIndex = TruncateToInt32(GetGpsNumber("WaypointAirportCurrentFrequency"));
+    gaugeState.frequencyCount = TruncateToInt32(GetGpsNumber("WaypointAirportFrequenciesNumber"));
   }
 }
 

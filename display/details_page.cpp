@@ -2,11 +2,11 @@
 // and minutes, elevation and magnetic variation; for a user waypoint its stored
 // values. The variation shown here is kept for the runway page's directions.
 #include <cmath>
-#include <cstdlib>
 #include <cstring>
 
 #include "display/element_tree.h"
 #include "display/string_callback.h"
+#include "module/checked_integer.h"
 #include "module/gps_properties.h"
 #include "tables/country_of_ident.h"
 
@@ -34,13 +34,13 @@ FLOAT64 ShowLabel(ELEMENT_STRING* element, const char* label) {
 
 // The sign stands on the degrees, without hemisphere letters: -0.5 reads -0°.
 FLOAT64 ShowDegrees(ELEMENT_STRING* element, double angle) {
-  const int degrees = static_cast<int>(angle);
-  if (angle < 0) return ShowText(element, "-%d\xB0", std::abs(degrees));
+  const std::int32_t degrees = TruncateToInt32(angle);
+  if (angle < 0) return ShowText(element, "-%lld\xB0", -static_cast<long long>(degrees));
   return ShowText(element, "%d\xB0", degrees);
 }
 
 FLOAT64 ShowMinutes(ELEMENT_STRING* element, double angle) {
-  const int degrees = static_cast<int>(angle);
+  const std::int32_t degrees = TruncateToInt32(angle);
   return ShowText(element, "%2.2f'", std::fabs((angle - degrees) * 60.0));
 }
 

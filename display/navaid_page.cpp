@@ -8,6 +8,7 @@
 #include "cycle/great_circle.h"
 #include "display/element_tree.h"
 #include "display/string_callback.h"
+#include "module/checked_integer.h"
 #include "module/gps_properties.h"
 
 namespace {
@@ -34,6 +35,9 @@ constexpr double kMetresPerNauticalMile = 1851.8518518518517;
 constexpr std::size_t kNameChars = 28;
 constexpr double kVorFilter = 191.0;
 constexpr double kSkippedFrequencyType = 2.0;
+// A draw steps past at most this many skipped frequencies, whatever count the
+// GPS module reports: a longer run of them is walked on over the next draws.
+constexpr std::int32_t kMaxSkippedSteps = 32;
 // Left in the name record's character width, the two bytes after its
 // capacity, while the frequency list is shown; the capacity stays as declared.
 constexpr UINT16 kFrequencyNameMark = 45;
@@ -135,12 +139,15 @@ void StepPastSkippedFrequencies() {
   if (GetGpsNumber("WaypointAirportFrequencyType") != kSkippedFrequencyType) return;
   const double start = GetGpsNumber("WaypointAirportCurrentFrequency");
   const std::int32_t count = gaugeState.frequencyCount;
-  for (std::int32_t step = 0; step < count; ++step) {
-    std::int32_t index = gaugeState.frequencyIndex + gaugeState.frequencyStepDirection;
+  const std::int32_t steps = count < kMaxSkippedSteps ? count : kMaxSkippedSteps;
+  for (std::int32_t step = 0; step < steps; ++step) {
+    // In 64 bits: the GPS module may have reported the largest integer.
+    std::int64_t index =
+        std::int64_t{gaugeState.frequencyIndex} + gaugeState.frequencyStepDirection;
     if (index < 0) index = count - 1;
     if (index >= count) index = 0;
-    gaugeState.frequencyIndex = index;
-    SetGpsNumber("WaypointAirportCurrentFrequency", index);
+    gaugeState.frequencyIndex = static_cast<std::int32_t>(index);
+    SetGpsNumber("WaypointAirportCurrentFrequency", gaugeState.frequencyIndex);
     if (GetGpsNumber("WaypointAirportCurrentFrequency") == start) return;
     if (GetGpsNumber("WaypointAirportFrequencyType") != kSkippedFrequencyType) return;
   }
@@ -152,14 +159,14 @@ FLOAT64 FSAPI ShowNavaidListLabel(ELEMENT_STRING* element) {
   if (!OnPage()) return HideText(element);
   switch (CurrentList()) {
     case NavaidList::kVor:
-      gaugeState.vorCount = static_cast<std::int32_t>(GetGpsNumber("NearestVorItemsNumber"));
-      gaugeState.vorIndex = static_cast<std::int32_t>(GetGpsNumber("NearestVorCurrentLine"));
+      gaugeState.vorCount = TruncateToInt32(GetGpsNumber("NearestVorItemsNumber"));
+      gaugeState.vorIndex = TruncateToInt32(GetGpsNumber("NearestVorCurrentLine"));
       KeepLineInList(gaugeState.vorIndex, gaugeState.vorCount, "NearestVorCurrentLine");
       SetGpsNumber("NearestVorCurrentFilter", kVorFilter);
       return ShowCountedLabel(element, "VOR", gaugeState.vorIndex, gaugeState.vorCount);
     case NavaidList::kNdb:
-      gaugeState.ndbIndex = static_cast<std::int32_t>(GetGpsNumber("NearestNdbCurrentLine"));
-      gaugeState.ndbCount = static_cast<std::int32_t>(GetGpsNumber("NearestNdbItemsNumber"));
+      gaugeState.ndbIndex = TruncateToInt32(GetGpsNumber("NearestNdbCurrentLine"));
+      gaugeState.ndbCount = TruncateToInt32(GetGpsNumber("NearestNdbItemsNumber"));
       KeepLineInList(gaugeState.ndbIndex, gaugeState.ndbCount, "NearestNdbCurrentLine");
       return ShowCountedLabel(element, "NDB", gaugeState.ndbIndex, gaugeState.ndbCount);
     case NavaidList::kFrequencies:
@@ -217,7 +224,7 @@ FLOAT64 FSAPI ShowNavaidName(ELEMENT_STRING* element) {
     name = GetGpsString("WaypointAirportFrequencyName");
   } else {
     const NavaidProperties& navaid = Navaid();
-    SetGpsString(navaid.waypointIcao, GetGpsString(navaid.currentIcao));
+    PassGpsIcao(navaid.waypointIcao, navaid.currentIcao);
     name = GetGpsString(navaid.name);
   }
   CopyTextCut(gaugeState.navaidNameText, name, kNameChars);

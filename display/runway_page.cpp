@@ -6,6 +6,7 @@
 
 #include "display/element_tree.h"
 #include "display/string_callback.h"
+#include "module/checked_integer.h"
 #include "module/gps_properties.h"
 #include "tables/runway_attribute_names.h"
 
@@ -39,8 +40,10 @@ FLOAT64 FSAPI ShowRunwayHeader(ELEMENT_STRING* element) {
       FoldDirection(GetGpsNumber("WaypointAirportRunwayDirection") + gaugeState.cachedMagVar);
   const char* const designation = GetGpsString("WaypointAirportRunwayDesignation");
   if (gaugeState.runwayCount > 1) {
-    return ShowText(element, "Runway(%d): %s  Dir: %3.1f\xB0", gaugeState.runwayIndex + 1,
-                    designation, direction);
+    // In 64 bits: the GPS module may report the largest integer as the current
+    // runway.
+    return ShowText(element, "Runway(%lld): %s  Dir: %3.1f\xB0",
+                    static_cast<long long>(gaugeState.runwayIndex) + 1, designation, direction);
   }
   return ShowText(element, "Runway: %s  Dir: %3.1f\xB0", designation, direction);
 }
@@ -48,7 +51,7 @@ FLOAT64 FSAPI ShowRunwayHeader(ELEMENT_STRING* element) {
 // Lengths and widths come in metres; feet unless the sim shows metric units.
 FLOAT64 FSAPI ShowRunwayDimensions(ELEMENT_STRING* element) {
   if (!OnPage()) return HideText(element);
-  const auto surface = static_cast<std::int32_t>(GetGpsNumber("WaypointAirportRunwaySurface"));
+  const auto surface = TruncateToInt32(GetGpsNumber("WaypointAirportRunwaySurface"));
   const char* const surfaceName = RunwaySurfaceName(surface);
   const double length = GetGpsNumber("WaypointAirportRunwayLength");
   const double width = GetGpsNumber("WaypointAirportRunwayWidth");

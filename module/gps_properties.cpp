@@ -1,6 +1,7 @@
 #include "module/gps_properties.h"
 
 #include "cycle/gauge_state.h"
+#include "module/bounded_text.h"
 #include "module/panel_services.h"
 #include "sdk/gps_callbacks.h"
 
@@ -55,6 +56,12 @@ void SetGpsString(const char* name, const char* value) {
     gaugeState.gaugeCallback->SetPropertyValueText(gaugeState.propertyId,
                                                    value == nullptr ? "" : value);
   }
+}
+
+void PassGpsIcao(const char* to, const char* from) {
+  char icao[kIcaoCapacity];
+  CopyText(icao, GetGpsString(from));
+  SetGpsString(to, icao);
 }
 
 bool FacilityValid() { return GetGpsNumber("FacilityValid") == 1.0; }

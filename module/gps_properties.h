@@ -10,5 +10,9 @@ const char* GetGpsString(const char* name);
 void SetGpsNumber(const char* name, double value);
 void SetGpsString(const char* name, const char* value);
 
+// Writes the ICAO text that property `from` holds to property `to`, through a
+// copy of the module's own: a text too long for an ICAO is passed on empty.
+void PassGpsIcao(const char* to, const char* from);
+
 // "FacilityValid" reads exactly 1.0.
 bool FacilityValid();

@@ -4,6 +4,7 @@
 
 #include "controls/icao_entry.h"
 #include "cycle/gauge_state.h"
+#include "module/bounded_text.h"
 #include "module/exports.h"
 #include "module/gps_properties.h"
 
@@ -11,8 +12,12 @@ namespace {
 constexpr std::size_t kMaxIdentChars = 4;
 }
 
-// The text belongs to the GPS module; never a null pointer.
-extern "C" SKELBOR_EXPORT const char* FSAPI GetICAO() { return GetGpsString("FacilityICAO"); }
+// A copy of the GPS module's text, so that callers get at most an ICAO's 12
+// characters, valid until the next call; never a null pointer.
+extern "C" SKELBOR_EXPORT const char* FSAPI GetICAO() {
+  CopyText(gaugeState.exportedIcao, GetGpsString("FacilityICAO"));
+  return gaugeState.exportedIcao;
+}
 
 // A null ident acts as an empty one; a longer ident is cut to four characters.
 extern "C" SKELBOR_EXPORT void FSAPI SetICAO(const char* ident) {

@@ -1,5 +1,6 @@
 #include "module/icon_gauge.h"
 
+#include <cstdint>
 #include <cstdlib>
 
 #include "cycle/gauge_state.h"
@@ -19,6 +20,15 @@ ELEMENT_STATIC_IMAGE iconFace = {
                .gauge_header = &iconGaugeHeader,
                .image_flags = kImageFlags},
 };
+
+// A number beyond the 32-bit integers is held at the nearest end, as a 32-bit
+// strtol holds it, on every platform.
+std::int32_t WindowIdOf(const char* parameters) {
+  const long long value = std::strtoll(parameters, nullptr, 10);
+  if (value > INT32_MAX) return INT32_MAX;
+  if (value < INT32_MIN) return INT32_MIN;
+  return static_cast<std::int32_t>(value);
+}
 
 BOOL FSAPI IconClicked(PIXPOINT* /*relative_point*/, FLAGS32 /*mouse_flags*/) {
   SendKeyEvent(kKeyTogglePanelWindow, static_cast<UINT32>(gaugeState.windowId));
@@ -49,7 +59,7 @@ void FSAPI IconGaugeCallback(GAUGEHDR* gauge, SINT32 service_id, UINT32 /*extra_
   if (service_id != PANEL_SERVICE_PRE_UPDATE || gaugeState.iconParameterRead != 0) return;
   if (gauge == nullptr || gauge->parameters == nullptr) return;
   if (gauge->parameters[0] != '\0') {
-    gaugeState.windowId = static_cast<std::int32_t>(std::strtol(gauge->parameters, nullptr, 10));
+    gaugeState.windowId = WindowIdOf(gauge->parameters);
   } else {
     gaugeState.windowId = kDefaultWindowId;
   }

@@ -37,7 +37,7 @@ void FSAPI ModuleStartup() {
     SetGpsString("IcaoSearchEnterChar", gaugeState.defaultIcao);
   TakeSearchIcao();
   ShowIcaoCells();
-  SetGpsString("FacilityICAO", GetGpsString("IcaoSearchCurrentIcao"));
-  SetGpsString("WaypointAirportICAO", GetGpsString("IcaoSearchCurrentIcao"));
+  PassGpsIcao("FacilityICAO", "IcaoSearchCurrentIcao");
+  PassGpsIcao("WaypointAirportICAO", "IcaoSearchCurrentIcao");
   gaugeState.icaoCursorPos = 0;
 }

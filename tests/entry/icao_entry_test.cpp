@@ -124,17 +124,30 @@ TEST_F(IcaoEntryTest, RightClickOnTheTerminatorGrowsTheIdentByOneCharacter) {
 }
 
 // A shorter ICAO taken over leaves the longer one's bytes behind its end; an
-// edit on the terminator must not join them to the ident.
-TEST_F(IcaoEntryTest, EditedTextEndsAfterTheSteppedCharacter) {
-  gps.SetStoredText("IcaoSearchCurrentIcao", "A      KSEA");
-  Load();
-  gps.SetStoredText("IcaoSearchCurrentIcao", "A      KS");
-  panel->RunFrames(2);  // phase 2 takes the shorter one over
-  EXPECT_THAT(Cells(), ElementsAre("K", "S", "", "A"));
-  Click(Button::kNext);
-  Click(Button::kNext);
-  RightClick(Button::kUp);
-  EXPECT_EQ(gps.StoredText("FacilityICAO"), "A      KS0");
+// edit on the terminator joins to the ident what the cells show, and nothing
+// that they do not.
+TEST_F(IcaoEntryTest, EditedTextEndsAfterTheLastShownCharacter) {
+  struct Case {
+    const char* longer;
+    const char* shorter;
+    int cell;
+    Button button;
+    const char* published;
+  };
+  for (const Case& c : {Case{"A      KSEA", "A      KS", 2, Button::kUp, "A      KS0A"},
+                        Case{"A      KSEA", "A      KS", 2, Button::kDown, "A      KSZA"},
+                        Case{"A      KSEAX", "A      KSE", 3, Button::kUp, "A      KSE0"},
+                        Case{"A      KSEAX", "A      KS", 2, Button::kUp, "A      KS0A"}}) {
+    SCOPED_TRACE(std::string(c.shorter) + " cell " + std::to_string(c.cell));
+    gps.SetStoredText("IcaoSearchCurrentIcao", c.longer);
+    Load();
+    gps.SetStoredText("IcaoSearchCurrentIcao", c.shorter);
+    panel->RunFrames(2);  // phase 2 takes the shorter one over
+    for (int k = 0; k < c.cell; ++k) Click(Button::kNext);
+    RightClick(c.button);
+    EXPECT_EQ(gps.StoredText("FacilityICAO"), c.published);
+    panel.reset();
+  }
 }
 
 TEST_F(IcaoEntryTest, OnTheDetailsPageTheArrowsChangeNothing) {
