@@ -148,7 +148,9 @@ void UpdateStep() {
 
   gaugeState.deltaTime = gaugeState.simTime.var_value.n - gaugeState.lastSimTime;
   gaugeState.lastSimTime = gaugeState.simTime.var_value.n;
-  if (gaugeState.deltaTime < 0) gaugeState.deltaTime = 0;
+  // A clock that went back, or is not a number, counts as no time: one bad
+  // reading must not stop the steering and idle timers for good.
+  if (!(gaugeState.deltaTime >= 0)) gaugeState.deltaTime = 0;
 
   gaugeState.steerTimer += gaugeState.deltaTime;
   gaugeState.inputIdleTime += gaugeState.deltaTime;
