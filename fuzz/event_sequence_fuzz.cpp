@@ -256,7 +256,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   world.snapshot->Restore();
 
   Reader input(data, size);
-  int budget = 200;  // frames an input may run
+  int budget = 100;  // frames an input may run
   for (int operation = 0; operation < 64 && input.More() && budget > 0; ++operation) {
     switch (input.Byte() % 12) {
       case 0: {

@@ -191,11 +191,13 @@ TEST_F(HostileGpsTest, OverlongIcaoTextsAreNeverPassedOn) {
 
   gps.SetStoredText("FacilityICAO", overlong);
   EXPECT_EQ(panel->CallGetIcao(), "");
-  gps.SetStoredText("FacilityICAO", "A      KSEA");
-  EXPECT_EQ(panel->CallGetIcao(), "A      KSEA");
+  gps.SetStoredText("FacilityICAO", "A      KSEA12");  // one character more than an ICAO
+  EXPECT_EQ(panel->CallGetIcao(), "");
+  gps.SetStoredText("FacilityICAO", "A      KSEA1");
+  EXPECT_EQ(panel->CallGetIcao(), "A      KSEA1");
 
   Click(Button::kPage);  // back to page 0
-  gps.SetStoredText("FacilityICAO", overlong);
+  gps.SetStoredText("FacilityICAO", "A      KSEA12");
   Click(Button::kAct, sim::MouseButton::kRight);
   EXPECT_EQ(gps.StoredText("FlightPlanNewWaypointICAO"), "");
 }
