@@ -239,6 +239,48 @@ TEST_F(ActTest, SteeringEndsWithinTwoMiles) {
   }
 }
 
+// After the first step the steps follow every five seconds: an aircraft
+// flying past the airport needs a new heading at each of them.
+TEST_F(ActTest, StepsFollowEveryFiveSeconds) {
+  DescribeAirport("KSEA", 0.0, 0.1);
+  Load(kSettings);
+  PlaceAircraft(-0.1, 0.0, 0.0, 0.0);
+  panel->AircraftState().groundSpeedKnots = 600.0;  // north, passing 6 NM west of it
+  panel->RunFrames(3);
+  Click(Button::kAct);
+  TakeKeyEvents();
+  std::vector<double> steps;
+  const double start = panel->SimTime();
+  while (panel->SimTime() - start < 33.0) {
+    panel->RunFrames(1);
+    if (!TakeValuesOf(kSetHeading).empty()) steps.push_back(panel->SimTime() - start);
+  }
+  ASSERT_EQ(steps.size(), 7u);
+  for (std::size_t i = 1; i < steps.size(); ++i) {
+    EXPECT_NEAR(steps[i] - steps[i - 1], 5.0, 0.1) << i;
+  }
+}
+
+// A track more than one degree off the bearing is corrected, one within a
+// degree is left alone.
+TEST_F(ActTest, TrackOffByMoreThanADegreeIsCorrected) {
+  struct Case {
+    double track;
+    std::vector<std::uint32_t> sent;
+  };
+  for (const Case& c : {Case{91.5, {89}}, Case{88.5, {92}}, Case{90.9, {}}, Case{89.1, {}}}) {
+    DescribeAirport("KSEA", 0.0, 1.0);
+    Load(kSettings);
+    PlaceAircraft(0.0, 0.0, 90.0, c.track);
+    panel->RunFrames(3);
+    Click(Button::kAct);
+    TakeKeyEvents();
+    panel->RunSeconds(0.7);
+    EXPECT_EQ(TakeValuesOf(kSetHeading), c.sent) << c.track;
+    Restart();
+  }
+}
+
 TEST_F(ActTest, RightClickHandsTheFacilityToTheFlightPlan) {
   for (double validity : {1.0, 0.0}) {
     DescribeAirport("KSEA", 0.0, 1.0);

@@ -127,6 +127,36 @@ TEST_F(RunwayRefreshTest, LightingGoesToTheShorterLine) {
   }
 }
 
+// "Lights: " shortens to "Lts: " only past 25 characters of the line before it.
+TEST_F(RunwayRefreshTest, LightingLabelShortensOnlyPastTwentyFiveCharacters) {
+  const Vor line22 = {"I  KSEA ILNG", "ILS RWY 09L ISN", 110.3e6};    // a 22-character line
+  const Vor line23 = {"I  KSEA ILNG", "ILS RWY 09L ISNQ", 110.3e6};   // a 23-character line
+  const Vor line24 = {"I  KSEA ILNH", "ILS RWY 27R ISZIX", 111.7e6};  // a 24-character line
+  DescribeVors({line22, line24});
+  LoadRunway("09L-27R", 1);
+  panel->RunFrames(12);
+  EXPECT_EQ(RunwayLines()[0], Shown("ILS RWY 09L ISN 110.30   Lights: None"));
+  Restart();
+  DescribeVors({line23, line24});
+  LoadRunway("09L-27R", 1);
+  panel->RunFrames(12);
+  EXPECT_EQ(RunwayLines()[0], Shown("ILS RWY 09L ISNQ 110.30   Lts: None"));
+}
+
+// On the runway page a current frequency at or past the list's end goes
+// back to the first.
+TEST_F(RunwayRefreshTest, FrequencyLineBeyondTheListGoesBackToTheFirst) {
+  for (const double current : {4.0, 5.0}) {
+    gps.SetStoredNumber("WaypointAirportFrequenciesNumber", 4.0);
+    gps.SetStoredNumber("WaypointAirportCurrentFrequency", current);
+    DescribeVors({});
+    LoadRunway("09L-27R", 0.0);
+    panel->RunFrames(12);
+    EXPECT_EQ(gps.StoredNumber("WaypointAirportCurrentFrequency"), 0.0) << current;
+    Restart();
+  }
+}
+
 TEST_F(RunwayRefreshTest, SteppingToAnotherRunwayForgetsTheIlsFound) {
   DescribeVors({kIsnq09L, kSeattle27R, kIszi27R});
   LoadRunway("09L-27R", 0.0);

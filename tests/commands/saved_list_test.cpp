@@ -104,6 +104,21 @@ TEST_F(SavedListTest, RecallTwiceRecallsLineZeroOntoTheEntryLine) {
   EXPECT_THAT(AdvanceWrites(TakeWrites()), IsEmpty());
 }
 
+// RCL takes the recalled airport's position at once: the Navaids page
+// opened right after it searches around that airport, before any update.
+TEST_F(SavedListTest, RecallTakesThePositionOfTheRecalledAirport) {
+  LoadAirport();
+  gps.SetStoredNumber("FacilityLatitude", 51.47);  // EGLL, as the GPS module now says
+  gps.SetStoredNumber("FacilityLongitude", -0.45);
+  Click(Button::kRecall);
+  Click(Button::kRecall);
+  gps.ClearAccesses();
+  Click(Button::kPage);
+  Click(Button::kPage);
+  EXPECT_THAT(gps.Described(true), Contains("W NearestVorCurrentLatitude=51.47"));
+  EXPECT_THAT(gps.Described(true), Contains("W NearestNdbCurrentLongitude=-0.45"));
+}
+
 TEST_F(SavedListTest, StoreThenRecallRecallsWithoutStoring) {
   LoadAirport();
   Click(Button::kStore);

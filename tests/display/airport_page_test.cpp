@@ -50,6 +50,23 @@ TEST_F(AirportPageTest, ValidAirportShowsEveryLine) {
   EXPECT_THAT(Row58(), ElementsAre("Trk:", "60.0\xB0", "RelBrg:", "30.0\xB0", "ETE:", "  35 M"));
 }
 
+// Track and distance carry their last shown digit exactly: the radian's
+// degrees and the 6371 km x 0.54 earth are not rounded.
+TEST_F(AirportPageTest, TrackAndDistanceKeepTheirLastDigit) {
+  LoadAirport(10.0, 0.0);  // 600.46 NM due north
+  PlaceAircraft(0.0, 0.0, 0.0, 358.94);
+  HoldFrames(2);
+  EXPECT_EQ(Line("airportTrack"), "358.9\xB0");
+  EXPECT_EQ(Line("airportDistance"), " 600 NM");
+  Click(Button::kPage);
+  Click(Button::kPage);  // the Navaids page: one decimal of the same distance
+  gps.SetStoredNumber("NearestVorItemsNumber", 1.0);
+  gps.SetStoredNumber("WaypointVorLatitude", 0.0);
+  gps.SetStoredNumber("WaypointVorLongitude", 0.0);
+  HoldFrames(8);
+  EXPECT_EQ(Line("navaidAirportRange"), "600.5 NM");
+}
+
 // Rounding can carry the cosine of coincident points past 1: an aircraft on
 // the airport's own position is 0 NM away at every latitude, never "nan".
 TEST_F(AirportPageTest, AircraftOnTheAirportIsNoDistanceAway) {

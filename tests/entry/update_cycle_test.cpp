@@ -155,3 +155,75 @@ TEST_F(UpdateCycleTest, SearchCursorFollowsTheEntryCursorOnePlacePerUpdate) {
 
 }  // namespace
 }  // namespace skelbor_test
+
+namespace skelbor_test {
+namespace {
+
+// Phase 5 aims the GPS module's nearest searches at the facility with the
+// page's own limits: the Navaids page's from the settings file, the Runways
+// page's fixed for the ILS search.
+TEST_F(UpdateCycleTest, PhaseFiveAimsTheSearchesOfThePageShown) {
+  struct Case {
+    int presses;
+    std::vector<std::string> writes;
+  };
+  const Case cases[] = {
+      {2,
+       {"W NearestVorCurrentLatitude=47.45", "W NearestVorCurrentLongitude=-122.31",
+        "W NearestVorMaximumItems=20", "W NearestVorMaximumDistance=12345",
+        "W NearestVorCurrentFilter=191", "W NearestNdbCurrentLatitude=47.45",
+        "W NearestNdbCurrentLongitude=-122.31", "W NearestNdbMaximumItems=20",
+        "W NearestNdbMaximumDistance=23456"}},
+      {3,
+       {"W NearestVorCurrentLatitude=47.45", "W NearestVorCurrentLongitude=-122.31",
+        "W NearestVorMaximumItems=20", "W NearestVorMaximumDistance=15000",
+        "W NearestVorCurrentFilter=64"}},
+  };
+  for (const Case& c : cases) {
+    gps = sim::ScriptedGps();
+    LoadWithSearch("[Default]\nDefaultICAO=KSEA\nVORSearch=12345\nNDBSearch=23456\n");
+    gps.SetStoredNumber("FacilityValid", 1.0);
+    gps.SetStoredNumber("FacilityLatitude", 47.45);
+    gps.SetStoredNumber("FacilityLongitude", -122.31);
+    for (int i = 0; i < 4; ++i) Step();  // phase 3 takes the facility's position
+    for (int press = 0; press < c.presses; ++press) Click(Button::kPage);
+    Step();  // phase 5
+    std::vector<std::string> writes;
+    for (const sim::GpsAccess& access : gps.Accesses()) {
+      if (access.write && access.name.rfind("Nearest", 0) == 0) writes.push_back(access.Describe());
+    }
+    // On page 3 the runway refresh of the same update follows.
+    if (writes.size() > c.writes.size()) writes.resize(c.writes.size());
+    EXPECT_EQ(writes, c.writes) << c.presses;
+    panel.reset();
+  }
+}
+
+// The first update after the gauge starts counts from the simulator's time
+// at that moment, not from zero.
+TEST_F(UpdateCycleTest, TimeCountsFromTheStartOfTheGauge) {
+  search.Install(gps);
+  sim::PanelOptions options;
+  options.moduleFile = SKELBOR_MODULE_FILE;
+  options.gps = &gps;
+  options.startTime = 5000.0;
+  panel = std::make_unique<sim::Panel>(options);
+  gauge = &panel->CreateGauge("gps", "", sim::Panel::kGpsWindow);
+  panel->RunFrames(2);
+  EXPECT_TRUE(CellMarked(0));  // no two minutes have passed
+}
+
+// PAGE counts as a button press: the cursor is marked again when the pages
+// come round to the Airport page.
+TEST_F(UpdateCycleTest, PageRestartsTheIdleTime) {
+  LoadWithSearch("[Default]\nDefaultICAO=KSEA\n");
+  gps.SetStoredNumber("FacilityValid", 1.0);
+  panel->RunSeconds(130.0);
+  EXPECT_FALSE(CellMarked(0));
+  for (int press = 0; press < 4; ++press) Click(Button::kPage);  // back to page 0
+  panel->RunFrames(1);
+  EXPECT_TRUE(CellMarked(0));
+}
+
+}  // namespace
+}  // namespace skelbor_test

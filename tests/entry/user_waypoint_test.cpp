@@ -33,6 +33,16 @@ TEST_P(UserWaypointLineTest, Parses) {
   EXPECT_DOUBLE_EQ(waypoint.magVar, c.expected.magVar);
 }
 
+// Settings written by hand may indent numbers with blanks and tabs alike.
+TEST(UserWaypointLine, BlanksAndTabsBeforeNumbersAreSkipped) {
+  UserWaypoint waypoint = kBefore;
+  EXPECT_EQ(ParseUserWaypointLine("Tabbed,\t47.5, \t-122.25,\t 100,\t\t15", waypoint), 1);
+  EXPECT_DOUBLE_EQ(waypoint.lat, 47.5);
+  EXPECT_DOUBLE_EQ(waypoint.lon, -122.25);
+  EXPECT_DOUBLE_EQ(waypoint.elevation, 100.0);
+  EXPECT_DOUBLE_EQ(waypoint.magVar, 15.0);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Lines, UserWaypointLineTest,
     ::testing::Values(

@@ -85,6 +85,45 @@ TEST_F(PageButtonTest, InvalidFacilityWithoutUserWaypointAlwaysLandsOnAirportPag
   }
 }
 
+// A user waypoint without a facility has pages 0 and 1 only: PAGE on the
+// Details page comes back to the Airport page.
+TEST_F(PageButtonTest, UserWaypointAlternatesBetweenAirportAndDetails) {
+  Load("[UserWaypoints]\n0123=Home,0.0,1.0\n");
+  panel->CallSetIcao("0123");
+  panel->RunFrames(2);  // the cycle looks the waypoint up
+  for (const char* shown : {"detailsIdent", "airportIdentChar0", "detailsIdent"}) {
+    Click(Button::kPage);
+    panel->RunFrames(1);
+    EXPECT_FALSE(View(shown).hidden) << shown;
+  }
+}
+
+// Landing on page 2 or 3 starts its list at the first entry, whichever the
+// module stepped to before and before the cycle reads the GPS module again.
+TEST_F(PageButtonTest, LandingOnAListPageStartsAtItsFirstEntry) {
+  gps.SetStoredNumber("WaypointAirportRunwaysNumber", 4.0);
+  gps.SetStoredNumber("WaypointAirportFrequenciesNumber", 4.0);
+  LoadValidFacility();
+  for (int press = 0; press < 3; ++press) Click(Button::kPage);  // page 3
+  panel->RunFrames(6);                                           // phase 1 reads the count
+  Click(Button::kNext);
+  Click(Button::kNext);                                          // runway 3
+  for (int press = 0; press < 4; ++press) Click(Button::kPage);  // round to page 3
+  TakeWrites();
+  Click(Button::kNext);
+  EXPECT_THAT(TakeWrites(), ::testing::Contains("W WaypointAirportCurrentRunway=1"));
+
+  for (int press = 0; press < 3; ++press) Click(Button::kPage);  // page 2
+  Click(Button::kDown);                                          // the frequency list
+  panel->RunFrames(6);
+  Click(Button::kNext);
+  Click(Button::kNext);                                          // frequency 3
+  for (int press = 0; press < 4; ++press) Click(Button::kPage);  // round to page 2
+  TakeWrites();
+  Click(Button::kNext);
+  EXPECT_THAT(TakeWrites(), ::testing::Contains("W WaypointAirportCurrentFrequency=1"));
+}
+
 TEST_F(PageButtonTest, WithoutGpsModuleWritesNothingAndRestoresEntryTooltips) {
   Load("", /*with_gps=*/false);
   for (int press = 0; press < 3; ++press) {

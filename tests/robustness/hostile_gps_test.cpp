@@ -101,14 +101,17 @@ TEST_F(HostileGpsTest, DetailsOfCoordinatesBeyondTheIntegers) {
   }
 }
 
-// Counts and lines beyond the integers read as an empty list.
+// Counts and lines beyond the integers read as an empty list, in the labels
+// and in phase 1 of the cycle.
 TEST_F(HostileGpsTest, NavaidCountsBeyondTheIntegersAreEmptyLists) {
   for (const double number : {1e300, -1e300, kNaN, kInfinity}) {
     SCOPED_TRACE(number);
     gps.SetStoredNumber("NearestVorItemsNumber", number);
     gps.SetStoredNumber("NearestVorCurrentLine", number);
+    gps.SetStoredNumber("WaypointAirportFrequenciesNumber", number);
+    gps.SetStoredNumber("WaypointAirportCurrentFrequency", number);
     LoadOnPage(2);
-    panel->RunFrames(1);
+    panel->RunFrames(6);
     EXPECT_EQ(Line("navaidListLabel"), "VOR: ");
     EXPECT_EQ(Line("navaidFrequency"), " None");
     Restart();
