@@ -119,6 +119,36 @@ TEST_F(SavedListTest, RecallTakesThePositionOfTheRecalledAirport) {
   EXPECT_THAT(gps.Described(true), Contains("W NearestNdbCurrentLongitude=-0.45"));
 }
 
+// The arrows move the selection through the 3 x 5 grid, wrapping at its
+// edges; the selected slot is cyan and an empty one shows "____".
+TEST_F(SavedListTest, ArrowsWalkTheGridAndWrap) {
+  LoadAirport();
+  Click(Button::kStore);
+  panel->RunFrames(1);
+  EXPECT_THAT(Line("savedSlot0"), "EGLL");
+  EXPECT_THAT(Line("savedSlot2"), "____");
+  struct Step {
+    Button arrow;
+    int selected;
+  };
+  const Step steps[] = {
+      {Button::kNext, 1},  {Button::kPrevious, 0},  {Button::kPrevious, 14}, {Button::kNext, 0},
+      {Button::kDown, 5},  {Button::kDown, 10},     {Button::kDown, 0},      {Button::kUp, 10},
+      {Button::kUp, 5},    {Button::kUp, 0},        {Button::kUp, 10},       {Button::kPrevious, 9},
+      {Button::kDown, 14}, {Button::kPrevious, 13}, {Button::kNext, 14},     {Button::kUp, 9},
+      {Button::kUp, 4},    {Button::kUp, 14},
+  };
+  for (const Step& step : steps) {
+    Click(step.arrow);
+    panel->RunFrames(1);
+    std::vector<int> cyan;
+    for (int slot = 0; slot < 15; ++slot) {
+      if (View("savedSlot" + std::to_string(slot)).color == 0x00FFFF00u) cyan.push_back(slot);
+    }
+    EXPECT_THAT(cyan, ElementsAre(step.selected)) << "after " << static_cast<int>(step.arrow);
+  }
+}
+
 TEST_F(SavedListTest, StoreThenRecallRecallsWithoutStoring) {
   LoadAirport();
   Click(Button::kStore);

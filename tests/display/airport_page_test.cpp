@@ -67,6 +67,16 @@ TEST_F(AirportPageTest, TrackAndDistanceKeepTheirLastDigit) {
   EXPECT_EQ(Line("navaidAirportRange"), "600.5 NM");
 }
 
+// A variation the simulator gives as 0 to 360 still yields a bearing in 0 to
+// 360: 10 degrees west given as 350 makes the airport due west 280.
+TEST_F(AirportPageTest, VariationGivenUpTo360StillBearsWithinACircle) {
+  LoadAirport(0.0, -1.0);
+  PlaceAircraft(0.0, 0.0);
+  panel->AircraftState().magneticVariation = 350.0;
+  HoldFrames(2);
+  EXPECT_EQ(Line("airportBearing"), "280.0\xB0");
+}
+
 // Rounding can carry the cosine of coincident points past 1: an aircraft on
 // the airport's own position is 0 NM away at every latitude, never "nan".
 TEST_F(AirportPageTest, AircraftOnTheAirportIsNoDistanceAway) {

@@ -52,6 +52,14 @@ TEST_F(DetailsPageTest, ElevationInFeetUnlessAltitudesAreInMetres) {
   }
 }
 
+// Metres become feet with the full factor: 1000 m are 3280.84 ft.
+TEST_F(DetailsPageTest, HighElevationKeepsItsFeet) {
+  LoadAirport("SLLP", "La Paz");
+  gps.SetStoredNumber("WaypointAirportElevation", 1000.0);
+  HoldFrames(2);
+  EXPECT_EQ(Line("detailsElevation"), " 3281 ft");
+}
+
 TEST_F(DetailsPageTest, VariationFoldsAbove180) {
   LoadAirport("KSEA", "Seattle");
   for (const auto& [variation, text] :

@@ -171,6 +171,14 @@ TEST_F(NavaidPageTest, MetricRangesInKilometres) {
   EXPECT_EQ(Line("navaidAircraftRange"), "111.2 km");
 }
 
+// Units 2 (metric with altitudes in metres) is metric for ranges too.
+TEST_F(NavaidPageTest, RangesInKilometresWithAltitudesInMetres) {
+  LoadAirportWithVors(1);
+  panel->AircraftState().units = 2;
+  HoldFrames(2);
+  EXPECT_EQ(Line("navaidAirportRange"), "111.2 km");
+}
+
 TEST_F(NavaidPageTest, FrequencyListShowsValueAndFuel) {
   FrequencyList list{{1, 1}};
   list.Attach(gps);

@@ -49,6 +49,17 @@ TEST_F(RunwayPageTest, HeaderNumbersSeveralRunwaysAndAppliesTheVariation) {
   }
 }
 
+// A direction a whole number of turns past north reads 360, as north itself
+// does; one a whole number of turns below it reads 0.
+TEST_F(RunwayPageTest, WholeTurnsFoldToThe360OrTheZeroTheyCameFrom) {
+  for (const auto& [direction, header] : {std::pair{710.0, "Runway: 16L-34R  Dir: 360.0\xB0"},
+                                          std::pair{-730.0, "Runway: 16L-34R  Dir: 0.0\xB0"}}) {
+    LoadRunways(1, direction, 10.0);
+    EXPECT_EQ(Line("runwayHeader"), header) << direction;
+    TearDown();
+  }
+}
+
 TEST_F(RunwayPageTest, NextRunwayCountsOn) {
   LoadRunways(3, 163.0, 0.0);
   Click(Button::kNext);

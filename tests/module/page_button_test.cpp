@@ -154,6 +154,19 @@ TEST_F(PageButtonTest, NavaidTooltipsFollowTheListType) {
   EXPECT_EQ(TooltipOf(Button::kUp), "Type: VOR");
 }
 
+// V and ^ go round the three lists, VOR, NDB and frequencies, both ways.
+TEST_F(PageButtonTest, ListTypesGoRoundBothWays) {
+  LoadValidFacility();
+  Click(Button::kPage);
+  Click(Button::kPage);  // page 2, VOR list
+  for (const Button arrow : {Button::kUp, Button::kDown}) {
+    for (int press = 0; press < 3; ++press) Click(arrow);
+    panel->RunFrames(1);
+    EXPECT_THAT(Line("navaidListLabel"), ::testing::StartsWith("VOR")) << int(arrow);
+    EXPECT_EQ(TooltipOf(Button::kUp), "Type: NDB");
+  }
+}
+
 TEST_F(PageButtonTest, PageClosesTheSavedListWithoutStoring) {
   LoadValidFacility();
   Click(Button::kStore);  // opens the list on page 4
