@@ -157,6 +157,18 @@ TEST_F(RunwayRefreshTest, FrequencyLineBeyondTheListGoesBackToTheFirst) {
   }
 }
 
+// Phase 1 brings a current runway at or past the list's end back to the first.
+TEST_F(RunwayRefreshTest, RunwayBeyondTheListGoesBackToTheFirst) {
+  for (const double current : {1.0, 2.0}) {
+    DescribeVors({});
+    LoadRunway("09L-27R", 0.0);  // one runway
+    gps.SetStoredNumber("WaypointAirportCurrentRunway", current);
+    panel->RunFrames(12);
+    EXPECT_EQ(gps.StoredNumber("WaypointAirportCurrentRunway"), 0.0) << current;
+    Restart();
+  }
+}
+
 TEST_F(RunwayRefreshTest, SteppingToAnotherRunwayForgetsTheIlsFound) {
   DescribeVors({kIsnq09L, kSeattle27R, kIszi27R});
   LoadRunway("09L-27R", 0.0);

@@ -205,6 +205,27 @@ TEST_F(HostileGpsTest, OverlongIcaoTextsAreNeverPassedOn) {
   EXPECT_EQ(gps.StoredText("FlightPlanNewWaypointICAO"), "");
 }
 
+// Characters outside the ident alphabet that the GPS module puts in an ident
+// step into it: up from '?' or '@' comes 'A', down from '[' comes 'Z'.
+TEST_F(HostileGpsTest, OddIdentCharactersStepIntoTheAlphabet) {
+  struct Case {
+    const char* icao;
+    Button arrow;
+    const char* published;
+  };
+  for (const Case& c : {Case{"A      K?EA", Button::kUp, "A      KAEA"},
+                        Case{"A      K@EA", Button::kUp, "A      KAEA"},
+                        Case{"A      K[EA", Button::kDown, "A      KZEA"}}) {
+    gps.SetStoredText("IcaoSearchCurrentIcao", c.icao);
+    Load();
+    panel->RunFrames(3);
+    Click(Button::kNext);  // cell 1
+    Click(c.arrow, sim::MouseButton::kRight);
+    EXPECT_EQ(gps.StoredText("FacilityICAO"), c.published) << c.icao;
+    Restart();
+  }
+}
+
 // A sim time that is not a number counts as no time passing: the idle time
 // that marks the entry cursor goes on counting afterwards.
 TEST_F(HostileGpsTest, SimTimeNotANumberCountsAsNoTime) {
