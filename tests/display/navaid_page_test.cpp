@@ -225,6 +225,22 @@ TEST_F(NavaidPageTest, FrequenciesOfTypeTwoAreSteppedPastWithinTheList) {
   }
 }
 
+// A GPS module that keeps its current frequency whatever it is told ends the
+// stepping at the first step: the line read back is where it started.
+TEST_F(NavaidPageTest, SteppingEndsWhenTheLineReadsBackAsItStarted) {
+  FrequencyList list{{2, 2, 2, 2, 2, 2, 2, 2, 2, 2}};
+  list.Attach(gps);
+  gps.OnReadNumber("WaypointAirportCurrentFrequency", [] { return 0.0; });
+  LoadAirportWithVors(0);
+  Click(Button::kDown);
+  HoldFrames(6);
+  for (int frame = 0; frame < 3; ++frame) {
+    list.writes = 0;
+    HoldFrames(1);
+    EXPECT_EQ(list.writes, 1) << frame;
+  }
+}
+
 TEST_F(NavaidPageTest, SteppingPastTypeTwoEndsWithinOneRoundOfTheList) {
   FrequencyList list{{2, 2, 2, 2, 2}};
   list.Attach(gps);
