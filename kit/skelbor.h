@@ -10,12 +10,12 @@
  *            names it: a facility ICAO text whose character 0 is the type
  *            letter ('A' for an airport) and whose ident starts at
  *            character 7, e.g. "A      KSEA" (at most 12 characters). The
- *            text belongs to the simulator's GPS module and is handed on
- *            without a copy: copy it at once, before anything else calls the
- *            GPS module and before your gauge returns to the simulator; it
- *            may change or vanish afterwards. Never free or write it. It
- *            is the empty string, never NULL, when the GPS module is
- *            unavailable.
+ *            text is skelbor.gau's own copy of what the GPS module said:
+ *            it stays as it is until the next GetICAO call, from your module
+ *            or any other, so copy it before you call again or return to
+ *            the simulator. Never free or write it. It is the empty string,
+ *            never NULL, when the GPS module is unavailable or its text is
+ *            longer than an ICAO.
  *
  *   SetICAO  makes the display show an airport, as if it had been entered on
  *            the Airport page, and switches the display to that page. Give
