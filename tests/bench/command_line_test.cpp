@@ -3,6 +3,7 @@
 // the reasons a module cannot load.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -167,6 +168,13 @@ TEST_F(BenchTest, AModuleThatCannotLoadIsNamedWithTheReasonAndLeavesNothingBehin
     std::string module;
     std::string reason;
   };
+  // The bench gets a temporary folder of its own: other programs' leftovers in
+  // the shared one (a process killed elsewhere, a reused process id) are not its.
+  const fs::path scratch = fs::absolute("tmp");
+  fs::create_directories(scratch);
+  const char* shared = std::getenv("TMPDIR");
+  const std::string restore = shared != nullptr ? shared : "";
+  setenv("TMPDIR", scratch.c_str(), 1);
   for (const Case& c : std::vector<Case>{
            {"windows.gau", "windows.gau: a Windows DLL: the bench loads the native build"},
            {"alone/skelbor.gau", "alone/skelbor.gau: 256.bmp must be beside the module"},
@@ -178,11 +186,12 @@ TEST_F(BenchTest, AModuleThatCannotLoadIsNamedWithTheReasonAndLeavesNothingBehin
     std::string err;
     EXPECT_EQ(bench.Finish(nullptr, &err), 2) << c.module;
     EXPECT_NE(err.find("stdin:1: cannot load the module " + c.reason), std::string::npos) << err;
-    const std::string prefix = "skelbor-host-" + std::to_string(bench.Pid()) + "-";
-    for (const auto& entry : fs::directory_iterator(fs::temp_directory_path())) {
-      EXPECT_FALSE(entry.path().filename().string().starts_with(prefix)) << entry.path();
-    }
+    for (const auto& entry : fs::directory_iterator(scratch)) ADD_FAILURE() << entry.path();
   }
+  if (shared != nullptr)
+    setenv("TMPDIR", restore.c_str(), 1);
+  else
+    unsetenv("TMPDIR");
 }
 
 TEST_F(BenchTest, TheNavaidsMayBeNamedAsXPlaneNamesThem) {
